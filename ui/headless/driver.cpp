@@ -1,0 +1,75 @@
+#include "ui/headless/driver.h"
+
+#include "ui/hit_test.h"
+#include "ui/text_limit.h"
+
+namespace zorvane::ui {
+
+Driver::Driver(Behaviours behaviours) : rt_(platform_, std::move(behaviours)) { platform_.attach(rt_); }
+
+std::optional<std::string> Driver::clickAt(ScreenId id, int x, int y) {
+  const Screen* s = rt_.find(id);
+  if (!s || !rt_.acceptsInput(id)) return std::nullopt;
+  const auto hit = controlAt(*s, x, y);
+  if (!hit) return std::nullopt;
+  std::string name(*hit);
+  rt_.click(id, name);
+  return name;
+}
+
+std::optional<std::string> Driver::click(ScreenId id, std::string_view control) {
+  const Screen* s = rt_.find(id);
+  if (!s) return std::nullopt;
+  const auto point = clickPoint(*s, control);
+  if (!point) return std::nullopt;
+  return clickAt(id, point->first, point->second);
+}
+
+std::optional<std::string> Driver::hover(ScreenId id, std::string_view control) {
+  const Screen* s = rt_.find(id);
+  if (!s || !rt_.acceptsInput(id)) return std::nullopt;
+  const auto point = clickPoint(*s, control);
+  if (!point) return std::nullopt;
+  const auto hit = controlAt(*s, point->first, point->second);
+  if (!hit) return std::nullopt;
+  std::string name(*hit);
+  rt_.mouseMove(id, name);
+  return name;
+}
+
+void Driver::type(ScreenId id, std::string_view control, std::string_view text) { rt_.userText(id, control, text); }
+
+void Driver::typeKeys(ScreenId id, std::string_view control, std::string_view keys) {
+  for (std::size_t i = 0; i < keys.size();) {
+    // One UTF-8 character at a time.
+    std::size_t len = 1;
+    while (i + len < keys.size() && (static_cast<unsigned char>(keys[i + len]) & 0xC0) == 0x80) ++len;
+    const Screen* s = rt_.find(id);
+    if (!s) return;
+    const Control& c = s->control(control);
+    std::string next = c.text() + std::string(keys.substr(i, len));
+    // A full box refuses the key rather than dropping the text's end.
+    if (limitLength(next, c.spec().maxLength) == next) rt_.userText(id, control, next);
+    i += len;
+  }
+}
+
+void Driver::pressButton(ScreenId id, bool cancel) {
+  const Screen* s = rt_.find(id);
+  if (!s) return;
+  for (const Control& c : s->controls()) {
+    if (c.kind() == ControlKind::CommandButton && (cancel ? c.spec().isCancel : c.spec().isDefault)) {
+      rt_.click(id, std::string(c.name()));
+      return;
+    }
+  }
+}
+
+void Driver::pressEnter(ScreenId id) { pressButton(id, false); }
+void Driver::pressEsc(ScreenId id) { pressButton(id, true); }
+
+void Driver::whenModal(std::function<void(Driver&, ScreenId)> answer) {
+  platform_.onModal([this, answer = std::move(answer)](ScreenId id) { answer(*this, id); });
+}
+
+}  // namespace zorvane::ui
