@@ -1,0 +1,20 @@
+// The match against the computer `game`: the player moves side one's
+// pieces, the computer answers with side two's after a short pause.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/behaviour.h"
+
+namespace zorvane::screens {
+
+// The computer's pause before its move, in milliseconds.
+inline constexpr int kComputerPauseMs = 500;
+
+// The opening position again, the player to move; scores stay.
+void newComputerGame(ui::Runtime& rt);
+
+// `seed` makes the computer's choices among equal moves reproducible.
+ui::ScreenBehaviour computerMatchBehaviour(std::uint64_t seed);
+
+}  // namespace zorvane::screens

@@ -1,0 +1,268 @@
+#include "ui/qt/control_widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QValidator>
+#include <algorithm>
+
+#include "ui/qt/look.h"
+#include "ui/qt/pictures.h"
+
+namespace zorvane::ui::qt {
+
+namespace {
+
+QString toQString(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QFont fontOf(const ControlSpec& spec, const QWidget* parent) {
+  return spec.font ? toQFont(*spec.font) : parent->font();
+}
+
+// Drops a half of a character that a cut at the length limit left behind.
+class WholeCharacters : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override {
+    if (!input.isEmpty() && input.back().isHighSurrogate()) {
+      input.chop(1);
+      pos = std::min(pos, static_cast<int>(input.size()));
+    }
+    return Acceptable;
+  }
+};
+
+void drawFlatBorder(QPainter& p, const QRect& r) {
+  p.setPen(QPen(Qt::black, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+}  // namespace
+
+// --- drawn controls --------------------------------------------------------
+
+DrawnControl::DrawnControl(const Control& c, const InputSink* sink, QWidget* parent)
+    : QWidget(parent), spec_(c.spec()), sink_(sink) {
+  const bool sensesMouse = spec_.kind == ControlKind::Label || spec_.kind == ControlKind::Image;
+  setAttribute(Qt::WA_TransparentForMouseEvents, !sensesMouse);
+  setMouseTracking(sensesMouse);
+  setFont(fontOf(spec_, parent));
+  if (spec_.kind == ControlKind::Line) {
+    // The widget spans the line's bounding box, widened by the pen.
+    const int pad = std::max(1, spec_.borderWidth);
+    const QRect box = QRect(QPoint(px(std::min(spec_.x1, spec_.x2)), px(std::min(spec_.y1, spec_.y2))),
+                            QPoint(px(std::max(spec_.x1, spec_.x2)), px(std::max(spec_.y1, spec_.y2))));
+    setGeometry(box.adjusted(-pad, -pad, pad, pad));
+  } else {
+    setGeometry(pxRect(spec_.left, spec_.top, spec_.width, spec_.height));
+  }
+  sync(c);
+}
+
+void DrawnControl::sync(const Control& c) {
+  text_ = toQString(c.text());
+  back_ = c.backColour();
+  borderStyle_ = c.borderStyle();
+  picture_ = c.picture().key();
+  setVisible(c.visible());
+  update();
+}
+
+void DrawnControl::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  switch (spec_.kind) {
+    case ControlKind::Label: paintLabel(p); break;
+    case ControlKind::Image: paintImage(p); break;
+    case ControlKind::Shape: paintShape(p); break;
+    case ControlKind::Line: paintLine(p); break;
+    default: break;
+  }
+}
+
+void DrawnControl::paintLabel(QPainter& p) {
+  if (!spec_.transparent) p.fillRect(rect(), toQColor(back_));
+  QRect textArea = rect();
+  if (spec_.border == Border::FlatSingle) {
+    drawFlatBorder(p, rect());
+    textArea.adjust(1, 1, -1, -1);
+  } else if (spec_.border == Border::Sunken) {
+    QStyleOptionFrame opt;
+    opt.initFrom(this);
+    opt.rect = rect();
+    opt.lineWidth = 2;
+    opt.state |= QStyle::State_Sunken;
+    style()->drawPrimitive(QStyle::PE_Frame, &opt, &p, this);
+    textArea.adjust(2, 2, -2, -2);
+  }
+  p.setPen(toQColor(spec_.foreColour.value_or(sys(SystemColour::WindowText))));
+  p.setFont(font());
+  const int align = (spec_.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+  // Plain text only: a caption is never read as markup.
+  p.drawText(textArea, align | Qt::TextWordWrap, text_);
+}
+
+void DrawnControl::paintImage(QPainter& p) {
+  if (!picture_.empty()) {
+    const QPixmap& pic = pictureFor(picture_);
+    if (spec_.stretch) {
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      p.drawPixmap(rect(), pic);
+    } else {
+      p.drawPixmap(0, 0, pic);
+    }
+  }
+  if (borderStyle_ == 1) drawFlatBorder(p, rect());
+}
+
+void DrawnControl::paintShape(QPainter& p) {
+  QRect r = rect();
+  if (spec_.shape == ShapeKind::Square) {
+    const int side = std::min(r.width(), r.height());
+    r = QRect(r.left() + (r.width() - side) / 2, r.top() + (r.height() - side) / 2, side, side);
+  }
+  if (spec_.filled) p.fillRect(r, toQColor(spec_.fillColour));
+  // The border is drawn inside the shape's box.
+  const int w = std::max(1, spec_.borderWidth);
+  const QColor colour = toQColor(spec_.borderColour.value_or(rgb(0x000000)));
+  p.fillRect(QRect(r.left(), r.top(), r.width(), w), colour);
+  p.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), colour);
+  p.fillRect(QRect(r.left(), r.top(), w, r.height()), colour);
+  p.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), colour);
+}
+
+void DrawnControl::paintLine(QPainter& p) {
+  const QPoint origin = pos();
+  p.setPen(QPen(toQColor(spec_.borderColour.value_or(rgb(0x000000))), std::max(1, spec_.borderWidth)));
+  p.drawLine(QPoint(px(spec_.x1), px(spec_.y1)) - origin, QPoint(px(spec_.x2), px(spec_.y2)) - origin);
+}
+
+void DrawnControl::mouseMoveEvent(QMouseEvent*) { sink_->mouseMove(spec_.name); }
+
+void DrawnControl::mousePressEvent(QMouseEvent* e) { pressed_ = e->button() == Qt::LeftButton; }
+
+void DrawnControl::mouseReleaseEvent(QMouseEvent* e) {
+  // A click is a press and a release over the same control.
+  const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  pressed_ = false;
+  if (click) sink_->click(spec_.name);
+}
+
+// --- picture box ------------------------------------------------------------
+
+PictureBox::PictureBox(const Control& c, QWidget* parent) : QWidget(parent), spec_(c.spec()) {
+  setGeometry(pxRect(spec_.left, spec_.top, spec_.width, spec_.height));
+  setFont(fontOf(spec_, parent));
+  sync(c);
+}
+
+void PictureBox::sync(const Control& c) {
+  picture_ = c.picture().key();
+  setVisible(c.visible());
+  update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), toQColor(spec_.backColour.value_or(sys(SystemColour::ButtonFace))));
+  if (!picture_.empty()) p.drawPixmap(0, 0, pictureFor(picture_));
+}
+
+// --- windowed controls ------------------------------------------------------
+
+namespace {
+void placeWindowed(QWidget* w, const ControlSpec& spec, QWidget* parent) {
+  w->setGeometry(pxRect(spec.left, spec.top, spec.width, spec.height));
+  w->setFont(fontOf(spec, parent));
+  if (spec.backColour) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Button, toQColor(*spec.backColour));
+    pal.setColor(QPalette::Window, toQColor(*spec.backColour));
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+  }
+}
+}  // namespace
+
+TextBox::TextBox(const Control& c, const InputSink* sink, QWidget* parent) : QLineEdit(parent) {
+  const ControlSpec& spec = c.spec();
+  placeWindowed(this, spec, parent);
+  setFrame(spec.framed);
+  if (spec.maxLength > 0) setMaxLength(spec.maxLength);
+  setValidator(new WholeCharacters(this));
+  if (spec.foreColour) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Text, toQColor(*spec.foreColour));
+    setPalette(pal);
+  }
+  const std::string name(spec.name);
+  connect(this, &QLineEdit::textEdited, this,
+          [sink, name](const QString& t) { sink->text(name, t.toUtf8().toStdString()); });
+  sync(c);
+}
+
+void TextBox::sync(const Control& c) {
+  const QString t = toQString(c.text());
+  if (text() != t) setText(t);  // keeps the cursor while the user types
+  setVisible(c.visible());
+}
+
+CommandButton::CommandButton(const Control& c, const InputSink* sink, QWidget* parent) : QPushButton(parent) {
+  const ControlSpec& spec = c.spec();
+  placeWindowed(this, spec, parent);
+  setText(toQString(spec.text));
+  setDefault(spec.isDefault);
+  setAutoDefault(false);
+  const std::string name(spec.name);
+  connect(this, &QPushButton::clicked, this, [sink, name] { sink->click(name); });
+  setVisible(c.visible());
+}
+
+CheckBox::CheckBox(const Control& c, const InputSink* sink, QWidget* parent)
+    : QCheckBox(parent), sink_(sink), name_(c.spec().name) {
+  placeWindowed(this, c.spec(), parent);
+  setText(toQString(c.spec().text));
+  setTristate(true);
+  sync(c);
+}
+
+void CheckBox::sync(const Control& c) {
+  value_ = c.value();
+  setCheckState(value_ == 1 ? Qt::Checked : value_ == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+  setVisible(c.visible());
+}
+
+void CheckBox::nextCheckState() {
+  // A click checks a clear or grayed box and clears a checked one; the model decides.
+  const int wanted = value_ == 1 ? 0 : 1;
+  sink_->check(name_, wanted);
+  setCheckState(value_ == 1 ? Qt::Checked : value_ == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+OptionButton::OptionButton(const Control& c, const InputSink* sink, QWidget* parent) : QRadioButton(parent) {
+  placeWindowed(this, c.spec(), parent);
+  setText(toQString(c.spec().text));
+  setAutoExclusive(false);  // the model keeps the screen's one group
+  const std::string name(c.spec().name);
+  connect(this, &QRadioButton::clicked, this, [this, sink, name] {
+    sink->click(name);
+    setChecked(value_);  // a click on the chosen button must not clear it
+  });
+  sync(c);
+}
+
+void OptionButton::sync(const Control& c) {
+  value_ = c.value() == 1;
+  setChecked(value_);
+  setVisible(c.visible());
+}
+
+Frame::Frame(const Control& c, QWidget* parent) : QGroupBox(parent) {
+  placeWindowed(this, c.spec(), parent);
+  setTitle(toQString(c.spec().text));
+  setFlat(false);
+  setVisible(c.visible());
+}
+
+}  // namespace zorvane::ui::qt

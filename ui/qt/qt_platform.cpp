@@ -1,0 +1,78 @@
+#include "ui/qt/qt_platform.h"
+
+#include <QApplication>
+
+#include "ui/runtime.h"
+
+namespace zorvane::ui::qt {
+
+ScreenWindow* QtPlatform::window(ScreenId id) const {
+  auto it = windows_.find(id);
+  return it == windows_.end() ? nullptr : it->second.data();
+}
+
+void QtPlatform::screenLoaded(const Screen& screen) { windows_[screen.id()] = new ScreenWindow(screen, *rt_); }
+
+void QtPlatform::screenUnloaded(ScreenId id) {
+  if (ScreenWindow* w = window(id)) w->retire();
+  windows_.erase(id);
+  releaseFinishedWaits();
+}
+
+void QtPlatform::screenShown(ScreenId id, bool modal) {
+  if (ScreenWindow* w = window(id)) w->present(modal);
+}
+
+void QtPlatform::screenHidden(ScreenId id) {
+  if (ScreenWindow* w = window(id)) w->hide();
+  releaseFinishedWaits();
+}
+
+void QtPlatform::controlChanged(ScreenId id, const Control& control, Property) {
+  if (ScreenWindow* w = window(id)) w->sync(control);
+}
+
+void QtPlatform::windowHeightChanged(ScreenId id, int outerHeightTwips) {
+  if (ScreenWindow* w = window(id)) w->setOuterHeight(outerHeightTwips);
+}
+
+void QtPlatform::startTimer(TimerId timer, int intervalMs) {
+  auto* t = new QTimer(this);
+  t->setTimerType(Qt::PreciseTimer);
+  t->setInterval(intervalMs);
+  connect(t, &QTimer::timeout, this, [this, timer] {
+    if (rt_) rt_->timerFired(timer);
+  });
+  timers_[timer] = t;
+  t->start();
+}
+
+void QtPlatform::stopTimer(TimerId timer) {
+  auto it = timers_.find(timer);
+  if (it == timers_.end()) return;
+  it->second->stop();
+  it->second->deleteLater();
+  timers_.erase(it);
+}
+
+void QtPlatform::waitModal(ScreenId, const std::function<bool()>& stillWaiting) {
+  if (quitting_ || !stillWaiting()) return;
+  QEventLoop loop;
+  waits_.push_back(Wait{&loop, &stillWaiting});
+  loop.exec();
+  std::erase_if(waits_, [&](const Wait& w) { return w.loop == &loop; });
+}
+
+void QtPlatform::releaseFinishedWaits() {
+  for (const Wait& w : waits_) {
+    if (!(*w.stillWaiting)()) w.loop->quit();
+  }
+}
+
+void QtPlatform::quit() {
+  quitting_ = true;
+  for (const Wait& w : waits_) w.loop->quit();
+  QCoreApplication::quit();
+}
+
+}  // namespace zorvane::ui::qt
