@@ -26,7 +26,7 @@ constexpr auto kNameChars = [] {
   return chars;
 }();
 
-// The design's cell table (Part 6.2): Left and Top of the point (270 x 270),
+// The cell table: Left and Top of the point (270 x 270),
 // the marker (210 x 210) and the two pieces with their square sizes.
 struct Cell {
   int zLeft, zTop;
@@ -48,7 +48,7 @@ constexpr std::array<Cell, kCellCount> kCells{{
 constexpr int kPointSize = 270;
 constexpr int kMarkerSize = 210;
 
-// "Overlap within the board, front to back" (Part 6.2), as cell orders.
+// "Overlap within the board, front to back", as cell orders.
 constexpr std::array<int, kCellCount> kPieceOrder{1, 2, 3, 6, 5, 4, 7, 8, 9};  // m n before a n
 constexpr std::array<int, kCellCount> kMarkerOrder{1, 2, 3, 4, 5, 6, 9, 8, 7};
 constexpr std::array<int, kCellCount> kPointOrder{1, 2, 3, 6, 9, 8, 7, 4, 5};
@@ -87,15 +87,14 @@ std::string_view cellControlName(char family, int n) {
 }
 
 void appendBoard(std::vector<ControlSpec>& controls, const BoardSpec& spec) {
-  const auto sideOneShown = [&spec](int n) {
-    return std::find(spec.sideOnePiecesShown.begin(), spec.sideOnePiecesShown.end(), n) !=
-           spec.sideOnePiecesShown.end();
+  const auto shownIn = [](const std::vector<int>& cells, int n) {
+    return std::find(cells.begin(), cells.end(), n) != cells.end();
   };
 
   for (int n : kPieceOrder) {
     const Cell& c = cell(n);
-    controls.push_back(piece('m', n, c.mLeft, c.mTop, c.mSize, "piece_ladybird", sideOneShown(n)));
-    controls.push_back(piece('a', n, c.aLeft, c.aTop, c.aSize, "piece_beetle", false));
+    controls.push_back(piece('m', n, c.mLeft, c.mTop, c.mSize, "piece_ladybird", shownIn(spec.sideOnePiecesShown, n)));
+    controls.push_back(piece('a', n, c.aLeft, c.aTop, c.aSize, "piece_beetle", shownIn(spec.sideTwoPiecesShown, n)));
   }
   for (int n : kMarkerOrder) {
     const Cell& c = cell(n);

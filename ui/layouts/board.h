@@ -1,4 +1,4 @@
-// The board shared by the match screens `game` and `game1` (Part 6.2): the
+// The board shared by the match screens `game` and `game1`: the
 // 36 per-cell controls, the board lines, the outline, the board panel and
 // the screen's background picture `Image1`, identical to the twip on both
 // screens except where BoardSpec says.
@@ -25,6 +25,7 @@ struct BoardSpec {
   Rect background;                           // Image1's geometry
   std::string_view backgroundPicture;        // Image1's asset key (stretched)
   std::vector<int> sideOnePiecesShown = {};  // cells whose `m` piece is visible at load
+  std::vector<int> sideTwoPiecesShown = {};  // cells whose `a` piece is visible at load
   // Drawn controls between the board panel `Label1` and `Image1`, front to
   // back (game1's `Image2`).
   std::vector<ControlSpec> behindBoard = {};

@@ -1,4 +1,4 @@
-// `game`, the match against the computer (Part 6.2; initial values Part 3.1).
+// `game`, the match against the computer.
 #include "ui/layouts/board.h"
 #include "ui/layouts/common.h"
 #include "ui/layouts/screen_layouts.h"
@@ -34,6 +34,46 @@ ScreenLayout makeGameLayout() {
        .height = 375,
        .text = "FroggyFood",
        .visible = false},
+      // The computer's strength, in the free strip below the board.
+      {.name = "levelEasy",
+       .kind = ControlKind::OptionButton,
+       .left = 1200,
+       .top = 4140,
+       .width = 780,
+       .height = 255,
+       .text = "Easy",
+       .font = kBold,
+       .backColour = kPanelYellow},
+      {.name = "levelNormal",
+       .kind = ControlKind::OptionButton,
+       .left = 2040,
+       .top = 4140,
+       .width = 900,
+       .height = 255,
+       .text = "Normal",
+       .font = kBold,
+       .backColour = kPanelYellow,
+       .value = 1},
+      {.name = "levelPerfect",
+       .kind = ControlKind::OptionButton,
+       .left = 3000,
+       .top = 4140,
+       .width = 900,
+       .height = 255,
+       .text = "Perfect",
+       .font = kBold,
+       .backColour = kPanelYellow},
+
+      {.name = "levelLabel",
+       .kind = ControlKind::Label,
+       .left = 240,
+       .top = 4140,
+       .width = 900,
+       .height = 255,
+       .text = "Computer:",
+       .font = kBold,
+       .backColour = kPanelYellow,
+       .foreColour = kWindowText},
 
       // Drawn controls: the score panel, front to back.
       {.name = "Label6",
@@ -146,7 +186,10 @@ ScreenLayout makeGameLayout() {
                             .background = {.left = -360, .top = -240, .width = 8610, .height = 6870},
                             .backgroundPicture = "back_vs_computer",
                             .sideOnePiecesShown = {2, 3, 4},
+                            .sideTwoPiecesShown = {1, 6, 8},
                         });
+  // The computer's pause before its move: off until the computer's turn begins.
+  controls.push_back({.name = "Timer1", .kind = ControlKind::Timer, .interval = 500, .enabled = false});
 
   return ScreenLayout{
       .id = ScreenId::game,
@@ -162,7 +205,7 @@ ScreenLayout makeGameLayout() {
               .font = kRegular,
           },
       .controls = std::move(controls),
-      .tabOrder = {"start", "alt"},
+      .tabOrder = {"start", "alt", "levelEasy", "levelNormal", "levelPerfect"},
       .focus = "start",
   };
 }

@@ -1,4 +1,4 @@
-// `game1`, the two-player match screen (Part 6.2; initial values Part 4.1).
+// `game1`, the two-player match screen.
 #include "ui/layouts/board.h"
 #include "ui/layouts/common.h"
 #include "ui/layouts/screen_layouts.h"

@@ -1,4 +1,4 @@
-// `logo`, the start-up splash (Part 6.1; initial values Part 1.1).
+// `logo`, the start-up splash.
 #include "ui/layouts/common.h"
 #include "ui/layouts/screen_layouts.h"
 

@@ -1,4 +1,4 @@
-// `player`, the second-player entry (Part 6.1; initial values Part 1.3).
+// `player`, the second-player entry.
 #include "ui/layouts/common.h"
 #include "ui/layouts/screen_layouts.h"
 

@@ -1,4 +1,4 @@
-// `quit`, the quit confirmation (Part 6.1; initial values Part 1.1).
+// `quit`, the quit confirmation.
 #include "ui/layouts/common.h"
 #include "ui/layouts/screen_layouts.h"
 

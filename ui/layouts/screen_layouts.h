@@ -1,5 +1,4 @@
-// Builders of the seven screens' layout tables (Parts 6.1 and 6.2 of the
-// design). Each returns a fresh table; layoutOf() (ui/layout.h) keeps one
+// Builders of the seven screens' layout tables. Each returns a fresh table; layoutOf() (ui/layout.h) keeps one
 // copy per screen.
 #pragma once
 

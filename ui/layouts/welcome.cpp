@@ -1,4 +1,4 @@
-// `Welcome`, the main menu (Part 6.1; initial values Part 1.2).
+// `Welcome`, the main menu.
 #include "ui/layouts/common.h"
 #include "ui/layouts/screen_layouts.h"
 
@@ -258,7 +258,7 @@ ScreenLayout makeWelcomeLayout() {
                .top = 2040,
                .width = 615,
                .height = 255,
-               .text = "Label5",
+               .text = "Player 2",
                .visible = false},
               {.name = "Image1",
                .kind = ControlKind::Image,

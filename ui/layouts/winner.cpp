@@ -1,4 +1,4 @@
-// `winner`, the winner announcement (Part 6.2; initial values Part 5.1).
+// `winner`, the winner announcement.
 #include "ui/layouts/common.h"
 #include "ui/layouts/screen_layouts.h"
 
