@@ -38,6 +38,9 @@ def back_two_player():
     ap.polygon(dome, (170, 210, 255, 70))
     ap.line(dome, (200, 232, 255, 150), 30)
     ap.line(dome, (235, 248, 255, 130), 7)
+    # The arch fades out before it reaches the grass.
+    fade = linear_gradient(arch.img.size, [(0, "#ffffff"), (0.45, "#ffffff"), (0.68, "#000000"), (1, "#000000")])
+    arch.clip(fade.convert("L"))
     arch.merge(0.9, blur=3.0)
     # The L-shaped green strip with a grass fringe and a few clover leaves.
     strip = c.layer()
@@ -76,11 +79,11 @@ def back_vs_computer():
             brush_stroke(pen, [(x0 - 6, y + rng.uniform(-3, 3)), (x1 + 6, y + rng.uniform(-3, 3))], 16, colour, rng,
                          bristles=10, jitter=26, alpha=(120, 220))
     # A few loose strokes across the block edges.
-    for _ in range(10):
+    for _ in range(6):
         x, y = rng.uniform(0, w), rng.uniform(10, 290)
         colour = rng.choice(["#d85c10", "#fff08a", "#f7b040"])
-        brush_stroke(pen, [(x, y), (x + rng.uniform(40, 110), y + rng.uniform(-20, 20))], 10, colour, rng,
-                     bristles=8, jitter=20, alpha=(90, 180))
+        brush_stroke(pen, [(x, y), (x + rng.uniform(60, 140), y + rng.uniform(-14, 14))], 18, colour, rng,
+                     bristles=12, ragged=0.25, jitter=16, alpha=(50, 120))
     pen.rect(0, 300, w, h, "#4f9a34")
     for y in range(304, h + 8, 12):
         colour = rng.choice(["#4f9a34", "#3f8a2a", "#62ae3e"])

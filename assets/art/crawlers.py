@@ -37,16 +37,17 @@ def draw_grasshopper(canvas, box=None):
     pen.line([(72, 62), (78, 74), (84, 82)], INK, 2.4)
     pen.line([(62, 64), (62, 76), (66, 84)], INK, 2.4)
     # The big jumping leg: thigh up and back to the knee, shin down to the foot.
-    thigh = bezier((56, 60), (50, 40), (22, 32)) + bezier((22, 32), (18, 36), (26, 42)) + bezier(
-        (26, 42), (46, 52), (48, 64)
+    thigh = bezier((56, 62), (50, 38), (18, 27)) + bezier((18, 27), (13, 32), (22, 38)) + bezier(
+        (22, 38), (44, 50), (47, 66)
     )
-    pen.shaded(thigh, "#a8e060", "#3a8a20", (40, 44), 26, outline=INK, width=2.2)
-    for t in range(3):
-        x = 30 + t * 7
-        pen.line([(x, 37 + t * 2.5), (x + 4, 43 + t * 2.5)], (40, 100, 20, 180), 1.0)
-    pen.line([(22, 36), (30, 62), (36, 84)], INK, 4.2)
-    pen.line([(22, 36), (30, 62), (36, 84)], "#3f8a22", 2.0)
-    pen.line([(36, 84), (45, 86)], INK, 2.4)
+    pen.shaded(thigh, "#b5ea6a", "#3f8f24", (40, 44), 26, outline=INK, width=2.4)
+    # The herringbone ridges of the jumping thigh.
+    for t in range(4):
+        x = 26 + t * 6.5
+        pen.line([(x, 32.5 + t * 3.2), (x + 3.5, 39 + t * 3.2)], (40, 100, 20, 200), 1.0)
+    pen.line([(18, 31), (28, 62), (34, 85)], INK, 4.4)
+    pen.line([(18, 31), (28, 62), (34, 85)], "#4a9a2a", 2.2)
+    pen.line([(34, 85), (44, 87)], INK, 2.4)
     shine = canvas.layer()
     gloss(shine.pen(box), 44, 56, 10, 2.5, angle=-4, alpha=110)
     shine.merge(0.8, blur=0.5)

@@ -42,9 +42,9 @@ def back_entry_card():
     # A pale halo behind the painted words keeps them readable on the streaks.
     halo = c.layer()
     hp = halo.pixels()
-    hp.rounded_rect(4, 14, 60, 37, 6, (255, 255, 255, 200))
-    hp.rounded_rect(4, 39, 214, 61, 6, (255, 255, 255, 200))
-    halo.merge(1.0, blur=2.0)
+    hp.rounded_rect(4, 14, 60, 37, 6, (255, 255, 255, 150))
+    hp.rounded_rect(4, 39, 214, 61, 6, (255, 255, 255, 150))
+    halo.merge(1.0, blur=3.0)
     painted_text(c, 7, 26, "Name", face, 15, "#1d3f8f", rng, anchor="lm")
     painted_text(c, 9, 50.5, "Choose your bug!", face, 17, "#7a1f7a", rng, anchor="lm")
     return c.finish("#fdf7ec")

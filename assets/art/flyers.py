@@ -7,7 +7,7 @@ bug is drawn from the side.
 import math
 
 from .beetles import INK, antennae, gloss, legs
-from .paint import bezier, ellipse_points, mirror
+from .paint import bezier, ellipse_points
 
 WING_EDGE = (70, 110, 150, 230)
 

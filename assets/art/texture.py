@@ -95,7 +95,7 @@ def ragged_mask(mask, rng, roughness=0.6, cell=3):
     )
 
 
-def painted_text(canvas, x, y, text, face, size, colour, rng, anchor="la", roughness=0.7, streaks=True):
+def painted_text(canvas, x, y, text, face, size, colour, rng, anchor="la", roughness=0.85, streaks=True):
     """Lettering that looks brushed on: frayed edges and bristle streaks.
     x, y and size are in final pixels."""
     layer = canvas.layer()
