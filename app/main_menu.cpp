@@ -64,9 +64,18 @@ void writeNames(Runtime& rt) {
   rt.ctl(ScreenId::game, "Label4").setText(playerOne);
 }
 
+// Player two's pieces wear player two's portrait. The two-player screen's
+// start-up does this once; a screen that a computer-mode Play loaded earlier
+// has had its start-up already, before the entry chose the portrait.
+void givePlayerTwoPieces(Runtime& rt) {
+  const ui::Picture portrait = rt.ctl(ScreenId::game1, "Image12").picture();
+  for (int n = 1; n <= 9; ++n) rt.ctl(ScreenId::game1, rules::cellControl('a', n)).setPicture(portrait);
+}
+
 void play(Runtime& rt) {
   rt.show(rt.ctl(ScreenId::Welcome, "vscomp").value() == 1 ? ScreenId::game : ScreenId::game1);
   copyChosenPicture(rt);
+  givePlayerTwoPieces(rt);
   writeNames(rt);
   rt.unload(ScreenId::Welcome);
   rt.unload(ScreenId::player);

@@ -61,7 +61,8 @@ void beginComputerTurn(Runtime& rt, ComputerTurn& turn) {
   const Board board(rt, kScreen);
   const ai::CellMask computer = piecesOf(board, Side::Two);
   const ai::CellMask player = piecesOf(board, Side::One);
-  if (!ai::hasMove(computer, player)) return;  // a blocked computer passes
+  // Only a board the player has already won leaves the computer without a move.
+  if (!ai::hasMove(computer, player)) return;
   giveTurn(rt, Side::Two);
   turn.pending = turn.opponent.choose(chosenLevel(rt), computer, player);
   rules::selectPiece(board, Side::Two, turn.pending.from);

@@ -67,7 +67,22 @@ std::optional<std::pair<int, int>> clickPoint(const Screen& screen, std::string_
   left = std::max(left, 0);
   top = std::max(top, 0);
   if (left >= right || top >= bottom) return std::nullopt;
-  return std::pair{(left + right) / 2, (top + bottom) / 2};
+  const std::pair centre{(left + right) / 2, (top + bottom) / 2};
+  if (controlAt(screen, centre.first, centre.second) == name) return centre;
+  // Covered in the middle: the uncovered spot nearest the middle, a pixel's step at a time.
+  std::optional<std::pair<int, int>> best;
+  long bestDistance = 0;
+  for (int y = top; y < bottom; y += kTwipsPerPixel) {
+    for (int x = left; x < right; x += kTwipsPerPixel) {
+      if (controlAt(screen, x, y) != name) continue;
+      const long dx = x - centre.first, dy = y - centre.second;
+      if (!best || dx * dx + dy * dy < bestDistance) {
+        best = std::pair{x, y};
+        bestDistance = dx * dx + dy * dy;
+      }
+    }
+  }
+  return best ? *best : centre;
 }
 
 }  // namespace zorvane::ui

@@ -22,7 +22,9 @@ Rect absoluteRect(const Screen& screen, const ControlSpec& spec);
 // when it falls outside the client area or on the window itself.
 std::optional<std::string_view> controlAt(const Screen& screen, int x, int y);
 
-// The point where a person would click to reach the control: the centre of its visible part.
+// The point where a person would aim to reach the control: the middle of
+// its rectangle, or the uncovered spot nearest to it where something covers
+// the middle; the middle when nothing of it shows.
 std::optional<std::pair<int, int>> clickPoint(const Screen& screen, std::string_view name);
 
 }  // namespace zorvane::ui

@@ -91,8 +91,9 @@ void Runtime::destroy(ScreenId id) {
   auto& slot = screens_[indexOf(id)];
   stopTimers(*slot);
   std::erase(modalStack_, id);
-  platform_.screenUnloaded(id);
+  // Gone before the platform hears of it, so a modal wait on it sees it gone.
   retired_.push_back(std::move(slot));
+  platform_.screenUnloaded(id);
 }
 
 void Runtime::end() {
@@ -257,7 +258,10 @@ void Runtime::click(ScreenId id, std::string_view name) {
   EventScope scope(*this);
   Screen& s = *screens_[indexOf(id)];
   const Control& c = s.control(name);
-  if (c.kind() == ControlKind::OptionButton) {
+  if (c.kind() == ControlKind::CheckBox) {
+    // A click checks a clear or grayed box and clears a checked one.
+    setValue(id, name, c.value() == 1 ? 0 : 1);
+  } else if (c.kind() == ControlKind::OptionButton) {
     // The option buttons of a screen form one group.
     for (const Control& other : s.controls_) {
       if (other.kind() == ControlKind::OptionButton) setValue(id, other.name(), &other == &c ? 1 : 0);
@@ -287,7 +291,8 @@ void Runtime::userCheck(ScreenId id, std::string_view name, int value) {
 }
 
 void Runtime::closeRequested(ScreenId id) {
-  if (!acceptsInput(id)) return;
+  // A window without a title bar has no close box to close it with.
+  if (!acceptsInput(id) || layoutOf(id).window.border == WindowBorder::None) return;
   EventScope scope(*this);
   unload(id);
 }

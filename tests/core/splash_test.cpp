@@ -132,8 +132,6 @@ TEST(SplashTest, ClicksAndKeysChangeNothingBeforeOrAfterThePanelGoes) {
 // The splash has no title bar and so no close box; a close request (Alt+F4)
 // must leave it alone, as the Qt window does.
 TEST(SplashTest, CloseRequestOnTheBorderlessSplashChangesNothing) {
-  GTEST_SKIP() << "fails in ui/: Runtime::closeRequested (Driver::close) unloads a borderless screen and "
-                  "the program ends with no menu; the Qt window ignores the request";
   Driver d(app::gameBehaviours(kSeed));
   d.start();
   d.advance(1000);

@@ -234,9 +234,8 @@ void CheckBox::sync(const Control& c) {
 }
 
 void CheckBox::nextCheckState() {
-  // A click checks a clear or grayed box and clears a checked one; the model decides.
-  const int wanted = value_ == 1 ? 0 : 1;
-  sink_->check(name_, wanted);
+  // The model decides the next value of a clicked box.
+  sink_->click(name_);
   setCheckState(value_ == 1 ? Qt::Checked : value_ == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
 

@@ -24,9 +24,6 @@ struct InputSink {
   void text(std::string_view name, std::string_view t) const {
     if (open()) rt->userText(screen, name, t);
   }
-  void check(std::string_view name, int value) const {
-    if (open()) rt->userCheck(screen, name, value);
-  }
 };
 
 }  // namespace zorvane::ui::qt

@@ -72,7 +72,7 @@ void QtPlatform::releaseFinishedWaits() {
 void QtPlatform::quit() {
   quitting_ = true;
   for (const Wait& w : waits_) w.loop->quit();
-  QCoreApplication::quit();
+  if (onQuit_) onQuit_();
 }
 
 }  // namespace zorvane::ui::qt

@@ -2,6 +2,7 @@
 // timers, nested event loops for modal shows.
 #pragma once
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QObject>
 #include <QPointer>
@@ -18,6 +19,8 @@ namespace zorvane::ui::qt {
 class QtPlatform : public QObject, public Platform {
  public:
   void attach(Runtime& rt) { rt_ = &rt; }
+  // What happens once the program is over; by default the application's loop ends.
+  void setOnQuit(std::function<void()> onQuit) { onQuit_ = std::move(onQuit); }
   ScreenWindow* window(ScreenId id) const;
 
   void screenLoaded(const Screen& screen) override;
@@ -42,6 +45,7 @@ class QtPlatform : public QObject, public Platform {
   std::unordered_map<ScreenId, QPointer<ScreenWindow>> windows_;
   std::unordered_map<TimerId, QTimer*> timers_;
   std::vector<Wait> waits_;
+  std::function<void()> onQuit_ = [] { QCoreApplication::quit(); };
   bool quitting_ = false;
 };
 
