@@ -46,9 +46,9 @@ class RankUpdate : public ::testing::Test {
   ui::ControlRef ctl(std::string_view name) { return d.ctl(kGame1, std::string(name)); }
   std::string text(std::string_view name) { return ctl(name).text(); }
 
-  // The pointer reaches the cell's point, then its marker is clicked.
+  // The pointer reaches the cell's point (around a marker left shown), then the marker is clicked.
   void clickCell(int cell) {
-    d.rt().mouseMove(kGame1, cellControl('z', cell));
+    ASSERT_EQ(d.hover(kGame1, cellControl('z', cell)), cellControl('z', cell));
     ASSERT_EQ(d.click(kGame1, cellControl('g', cell)), cellControl('g', cell));
   }
 

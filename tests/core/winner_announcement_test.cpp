@@ -45,7 +45,7 @@ class WinnerAnnouncement : public ::testing::Test {
   }
 
   void clickCell(int cell) {
-    d.rt().mouseMove(kGame1, cellControl('z', cell));
+    ASSERT_EQ(d.hover(kGame1, cellControl('z', cell)), cellControl('z', cell));
     ASSERT_EQ(d.click(kGame1, cellControl('g', cell)), cellControl('g', cell));
   }
   // Side one places on 1, 4, 8 and side two on 2, 3, 6; side one is to move.
