@@ -35,7 +35,8 @@ const Control* hitIn(const Screen& screen, std::string_view container, int x, in
 
 Rect absoluteRect(const Screen& screen, const ControlSpec& spec) {
   Rect r{spec.left, spec.top, spec.width, spec.height};
-  for (const Control* parent = containerOf(screen, spec); parent; parent = containerOf(screen, parent->spec())) {
+  for (const Control* parent = containerOf(screen, spec); parent;
+       parent = containerOf(screen, parent->spec())) {
     r.left += parent->spec().left;
     r.top += parent->spec().top;
   }
@@ -69,20 +70,24 @@ std::optional<std::pair<int, int>> clickPoint(const Screen& screen, std::string_
   if (left >= right || top >= bottom) return std::nullopt;
   const std::pair centre{(left + right) / 2, (top + bottom) / 2};
   if (controlAt(screen, centre.first, centre.second) == name) return centre;
-  // Covered in the middle: the uncovered spot nearest the middle, a pixel's step at a time.
-  std::optional<std::pair<int, int>> best;
-  long bestDistance = 0;
-  for (int y = top; y < bottom; y += kTwipsPerPixel) {
-    for (int x = left; x < right; x += kTwipsPerPixel) {
-      if (controlAt(screen, x, y) != name) continue;
-      const long dx = x - centre.first, dy = y - centre.second;
-      if (!best || dx * dx + dy * dy < bestDistance) {
-        best = std::pair{x, y};
-        bestDistance = dx * dx + dy * dy;
+  // Covered in the middle: the nearest uncovered spot, searched ring by ring
+  // outwards a pixel at a time, so the search stops as soon as it finds one.
+  const int step = kTwipsPerPixel;
+  const int reach = std::max(std::max(centre.first - left, right - centre.first),
+                             std::max(centre.second - top, bottom - centre.second));
+  const auto hits = [&](int x, int y) {
+    return x >= left && x < right && y >= top && y < bottom && controlAt(screen, x, y) == name;
+  };
+  for (int r = step; r <= reach + step; r += step) {
+    for (int d = -r; d <= r; d += step) {
+      for (const auto& [x, y] :
+           {std::pair{centre.first + d, centre.second - r}, std::pair{centre.first + d, centre.second + r},
+            std::pair{centre.first - r, centre.second + d}, std::pair{centre.first + r, centre.second + d}}) {
+        if (hits(x, y)) return std::pair{x, y};
       }
     }
   }
-  return best ? *best : centre;
+  return centre;
 }
 
 }  // namespace zorvane::ui

@@ -1,0 +1,211 @@
+"""A virtual X server with the game running on it, driven the way a person's
+mouse and keyboard arrive: synthetic input through the X server (XTEST)."""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from PIL import Image
+from Xlib import X, display, protocol
+
+TWIPS_PER_PIXEL = 15
+
+
+def px(twips):
+    return int(round(twips / TWIPS_PER_PIXEL))
+
+
+class Failure(Exception):
+    pass
+
+
+class XSession:
+    """Starts Xvfb on a free display and the program on it; stops both."""
+
+    def __init__(self, program, artefacts, width=1024, height=768):
+        self.program = program
+        self.artefacts = artefacts
+        os.makedirs(artefacts, exist_ok=True)
+        # Xvfb picks a free display itself and tells its number, so parallel runs never collide.
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", "1", "-screen", "0", f"{width}x{height}x24", "-nolisten", "tcp"],
+            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        line = self.xvfb.stdout.readline().decode().strip()
+        if not line.isdigit():
+            raise Failure("Xvfb did not start")
+        self.number = int(line)
+        self.env = dict(os.environ, DISPLAY=f":{self.number}", QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR="1")
+        self.env.pop("QT_QPA_PLATFORMTHEME", None)
+        self.x = self._connect()
+        self.game = None
+        self.shots = 0
+
+    def _connect(self):
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            try:
+                return display.Display(f":{self.number}")
+            except Exception:
+                time.sleep(0.05)
+        raise Failure("Xvfb did not start")
+
+    def start_game(self):
+        self.log = open(os.path.join(self.artefacts, "zorvane.log"), "w")
+        self.game = subprocess.Popen([self.program], env=self.env, stdout=self.log, stderr=subprocess.STDOUT)
+
+    def close(self):
+        if self.game and self.game.poll() is None:
+            self.game.kill()
+            self.game.wait()
+        try:
+            self.x.close()
+        except Exception:
+            pass
+        self.xvfb.terminate()
+        self.xvfb.wait()
+
+    # --- windows -------------------------------------------------------------
+
+    def _mapped_windows(self):
+        root = self.x.screen().root
+        found = []
+        for w in root.query_tree().children:
+            try:
+                attrs = w.get_attributes()
+                prop = w.get_full_property(self.x.intern_atom("_NET_WM_NAME"), X.AnyPropertyType)
+                name = prop.value.decode("utf-8") if prop else w.get_wm_name()
+            except Exception:
+                continue
+            if attrs.map_state == X.IsViewable and name is not None:
+                found.append((name if isinstance(name, str) else name.decode("latin-1"), w))
+        return found
+
+    def titles(self):
+        return sorted(name for name, _ in self._mapped_windows())
+
+    def window(self, title, timeout=10.0):
+        """The mapped window with this title, waiting for it to appear."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            for name, w in self._mapped_windows():
+                if name == title:
+                    return w
+            time.sleep(0.05)
+        raise Failure(f"no window '{title}' (shown: {self.titles()})")
+
+    def gone(self, title, timeout=10.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if title not in self.titles():
+                return
+            time.sleep(0.05)
+        raise Failure(f"window '{title}' is still shown")
+
+    def origin(self, w):
+        g = w.get_geometry()
+        t = w.translate_coords(self.x.screen().root, 0, 0)
+        return -t.x, -t.y, g.width, g.height
+
+    # --- input ---------------------------------------------------------------
+
+    def _xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True)
+
+    def move(self, title, x_twips, y_twips):
+        ox, oy, _, _ = self.origin(self.window(title))
+        self._xdotool("mousemove", ox + px(x_twips), oy + px(y_twips))
+        self.settle()
+
+    def click(self, title, x_twips, y_twips):
+        self.move(title, x_twips, y_twips)
+        self._xdotool("click", 1)
+        self.settle()
+
+    def key(self, title, *keys):
+        w = self.window(title)
+        w.set_input_focus(X.RevertToParent, X.CurrentTime)
+        self.x.sync()
+        self._xdotool("key", "--delay", 30, *keys)
+        self.settle()
+
+    def type(self, title, text):
+        self.window(title).set_input_focus(X.RevertToParent, X.CurrentTime)
+        self.x.sync()
+        self._xdotool("type", "--delay", 20, text)
+        self.settle()
+
+    def close_window(self, title):
+        """What a window manager's close button sends: WM_DELETE_WINDOW."""
+        w = self.window(title)
+        protocols = self.x.intern_atom("WM_PROTOCOLS")
+        delete = self.x.intern_atom("WM_DELETE_WINDOW")
+        event = protocol.event.ClientMessage(window=w, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        w.send_event(event)
+        self.x.sync()
+        self.settle()
+
+    def settle(self, seconds=0.15):
+        # Input and repaint travel through the X server and the program's loop.
+        time.sleep(seconds)
+
+    # --- what is on screen ----------------------------------------------------
+
+    def screenshot(self, name):
+        self.shots += 1
+        path = os.path.join(self.artefacts, f"{self.shots:02d}-{name}.png")
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
+        return path
+
+    def capture(self, title, path):
+        w = self.window(title)
+        subprocess.run(["import", "-window", str(w.id), path], env=self.env, check=True)
+        return path
+
+    def average(self, title, x_twips, y_twips, radius=6):
+        """The mean colour of a square of pixels around a point: steadier than one pixel on a picture."""
+        ox, oy, _, _ = self.origin(self.window(title))
+        side = 2 * radius + 1
+        img = self.x.screen().root.get_image(ox + px(x_twips) - radius, oy + px(y_twips) - radius, side, side,
+                                             X.ZPixmap, 0xFFFFFFFF)
+        data = img.data
+        count = side * side
+        sums = [0, 0, 0]
+        for i in range(count):
+            b, g, r = data[4 * i], data[4 * i + 1], data[4 * i + 2]
+            sums[0] += r
+            sums[1] += g
+            sums[2] += b
+        return tuple(v // count for v in sums)
+
+    def pixel(self, title, x_twips, y_twips):
+        ox, oy, _, _ = self.origin(self.window(title))
+        img = self.x.screen().root.get_image(ox + px(x_twips), oy + px(y_twips), 1, 1, X.ZPixmap, 0xFFFFFFFF)
+        b, g, r = img.data[0], img.data[1], img.data[2]
+        return (r, g, b)
+
+
+def run(test, program):
+    """Runs test(session); keeps screenshots as artefacts when it fails."""
+    artefacts = tempfile.mkdtemp(prefix="zorvane-e2e-")
+    session = XSession(program, artefacts)
+    try:
+        session.start_game()
+        test(session)
+        status = 0
+        if session.game.poll() is None:
+            raise Failure("the program is still running at the end of the test")
+    except Exception as e:  # any failure keeps the evidence
+        try:
+            session.screenshot("failure")
+        except Exception:
+            pass
+        print(f"FAILED: {e}\nartefacts kept in {artefacts}", file=sys.stderr)
+        status = 1
+    finally:
+        session.close()
+    if status == 0:
+        shutil.rmtree(artefacts, ignore_errors=True)
+    return status
