@@ -78,6 +78,23 @@ def wait_for_players_turn(s, timeout=5.0):
     raise Failure("the computer never gave the turn back")
 
 
+def play_until_the_end(s, most):
+    """Plays the player's side; yields who won, or None when `most` moves pass without an end."""
+    for _ in range(most):
+        board = read_board(s)
+        mine = {n for n, v in board.items() if v == "player"}
+        theirs = {n for n, v in board.items() if v == "computer"}
+        expect(len(mine) == 3 and len(theirs) == 3, f"board read as {board}")
+        f, t = choose(mine, theirs)
+        winning = wins((mine - {f}) | {t}, t)
+        s.click(MATCH, *CELL[f])
+        s.click(MATCH, *CELL[t])
+        if not wait_for_players_turn(s):
+            s.window(WINNER)
+            return "player" if winning else "computer"
+    return None
+
+
 def play(s):
     s.window(MENU, timeout=8)
     s.click(MENU, *centre(1680, 1680, 2295, 285))
@@ -93,26 +110,21 @@ def play(s):
     expect(opening == {1: "computer", 2: "player", 3: "player", 4: "player", 5: "empty", 6: "computer",
                        7: "empty", 8: "computer", 9: "empty"}, f"opening read as {opening}")
     s.screenshot("computer-opening")
-    for turn in range(60):
-        board = read_board(s)
-        mine = {n for n, v in board.items() if v == "player"}
-        theirs = {n for n, v in board.items() if v == "computer"}
-        expect(len(mine) == 3 and len(theirs) == 3, f"board read as {board}")
-        f, t = choose(mine, theirs)
-        s.click(MATCH, *CELL[f])
-        s.click(MATCH, *CELL[t])
-        if not wait_for_players_turn(s):
-            break
-    else:
-        raise Failure("no game ended in 60 moves")
+    expect(play_until_the_end(s, 60) is not None, "no game ended in 60 moves against Easy")
     s.window(WINNER)
     s.settle(0.3)
     s.screenshot("computer-winner")
     s.key(WINNER, "Return")
     s.gone(WINNER)
-    s.move(MATCH, 1500, 1100)
     board = read_board(s)
-    expect([n for n, v in board.items() if v == "player"] == [2, 3, 4], f"no new opening: {board}")
+    expect(sorted(n for n, v in board.items() if v == "player") == [2, 3, 4], f"no new opening: {board}")
+
+    # Against "Perfect" the same player never gets a winning move.
+    s.click(MATCH, *centre(3000, 4140, 900, 255))
+    expect(play_until_the_end(s, 20) != "player", "the player beat Perfect")
+    if WINNER in s.titles():
+        s.key(WINNER, "Return")
+        s.gone(WINNER)
     s.close_window(MATCH)
     s.window(MENU)
     s.key(MENU, "Escape")
