@@ -21,9 +21,13 @@ constexpr ScreenId kScreen = ScreenId::game;
 constexpr int kPlayerOpening[] = {2, 3, 4};
 constexpr int kComputerOpening[] = {1, 6, 8};
 
-ui::ControlRef at(Runtime& rt, const char* name) { return rt.ctl(kScreen, name); }
+ui::ControlRef at(Runtime& rt, const char* name) {
+  return rt.ctl(kScreen, name);
+}
 
-bool playersTurn(Runtime& rt) { return at(rt, "Image14").visible(); }
+bool playersTurn(Runtime& rt) {
+  return at(rt, "Image14").visible();
+}
 
 void giveTurn(Runtime& rt, Side side) {
   at(rt, "Image14").setVisible(side == Side::One);
@@ -55,6 +59,9 @@ void win(Runtime& rt, Side side) {
   const auto score = at(rt, side == Side::One ? "scoreulo" : "scorecomp");
   score.setNumber(score.number() + 1);
   announceWinner(rt, at(rt, side == Side::One ? "Label4" : "Label6").text());
+  // The announcement's timer clears the board while it is up; an "OK" quicker
+  // than that tick must not leave a won board, or the computer's turn, behind.
+  if (rt.isShown(kScreen)) newComputerGame(rt);
 }
 
 void beginComputerTurn(Runtime& rt, ComputerTurn& turn) {
