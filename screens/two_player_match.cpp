@@ -36,10 +36,21 @@ void startUp(Runtime& rt) {
   at(rt, "Timer1").setEnabled(false);
 }
 
-void winStep(Runtime& rt, Side side) {
+bool anyPieceShown(const Board& board) {
+  for (int n = 1; n <= rules::kCells; ++n) {
+    if (!board.isEmpty(n)) return true;
+  }
+  return false;
+}
+
+void winStep(Runtime& rt, const Board& board, Side side) {
   const auto score = at(rt, side == Side::One ? "scoreulo" : "scorecomp");
   score.setNumber(score.number() + 1);  // the rank update runs inside
   announceWinner(rt, at(rt, side == Side::One ? "p2name" : "Label5").text());
+  // The announcement's timer clears the board while it is up; an "OK" quicker
+  // than that tick must not leave the won board in play. Cleared once only,
+  // since each new game hands the start to the other side.
+  if (rt.isShown(kScreen) && anyPieceShown(board)) newTwoPlayerGame(rt);
 }
 
 // The mover's line counts only when its piece arrived on the clicked cell.
@@ -48,7 +59,7 @@ void moveStep(Runtime& rt, const Board& board, Side side, int cell) {
   if (!rules::tryMove(board, side, cell)) return;
   at(rt, "p1").setValue(turnValue(rules::other(side)));
   showTurnArrow(rt, rules::other(side));
-  if (rules::completesLine(board, side, cell)) winStep(rt, side);
+  if (rules::completesLine(board, side, cell)) winStep(rt, board, side);
 }
 
 void cellClick(Runtime& rt, int cell) {

@@ -127,13 +127,16 @@ TEST_F(WinnerAnnouncement, TheNextWinLoadsTheScreenAfreshAndClearsTheBoardAgain)
 }
 
 // "OK" unloads the screen and stops its timer: pressed before the tick, the
-// board is left as the winning move made it, with the loser on turn.
-TEST_F(WinnerAnnouncement, OkBeforeTheTickLeavesTheBoardUncleared) {
+// board would stay as the winning move left it, with the loser on turn and
+// the won line still standing. The win step clears it then, once: the winner
+// places first, as after the tick.
+TEST_F(WinnerAnnouncement, OkBeforeTheTickStillStartsTheNextGameWithTheWinner) {
   placeForSideOnesWin();
   winWith([](Driver& dr) { dr.click(kWinner, "Command1"); });
+  EXPECT_EQ(piecesShown(), 0);
+  EXPECT_EQ(turnState(), "p1=1 i1=1 Label4=0 Label6=0 full=0");
   d.advance(100);
-  EXPECT_EQ(piecesShown(), 6);
-  EXPECT_EQ(turnState(), "p1=0 i1=0 Label4=6 Label6=6 full=1");
+  EXPECT_EQ(turnState(), "p1=1 i1=1 Label4=0 Label6=0 full=0") << "cleared once, not again";
 }
 
 TEST_F(WinnerAnnouncement, ClicksOutsideTheAnnouncementAreDroppedWhileItWaits) {

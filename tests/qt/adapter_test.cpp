@@ -164,5 +164,40 @@ TEST_F(QtFixture, TheCloseBoxUnloadsTheScreenButABorderlessWindowStays) {
   EXPECT_EQ(log_, std::vector<std::string>{"game1 unloads"});
 }
 
+TEST_F(QtFixture, EachWindowOpensWithTheFocusWhereItsLayoutPutsIt) {
+  struct Case {
+    ScreenId screen;
+    const char* focus;
+  };
+  const Case cases[] = {{ScreenId::Welcome, "Command1"},
+                        {ScreenId::player, "p2"},
+                        {ScreenId::quit, "Command1"},
+                        {ScreenId::game1, "start"},
+                        {ScreenId::game, "start"}};
+  start(ScreenId::logo);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(screenName(c.screen));
+    rt_->show(c.screen);
+    exposed(c.screen);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window(c.screen)));
+    EXPECT_EQ(QApplication::focusWidget(), window(c.screen)->widgetFor(c.focus));
+    rt_->hide(c.screen);
+  }
+}
+
+TEST_F(QtFixture, TabFollowsTheLayoutsOrderIncludingControlsOutOfSight) {
+  start(ScreenId::game1);
+  rt_->show(ScreenId::game1);
+  exposed(ScreenId::game1);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window(ScreenId::game1)));
+  std::vector<std::string> visited;
+  for (const char* name : {"start", "alt", "rank", "name2", "p1", "rank1", "name1", "full"}) {
+    QWidget* focused = QApplication::focusWidget();
+    visited.push_back(focused == window(ScreenId::game1)->widgetFor(name) ? name : "?");
+    QTest::keyClick(window(ScreenId::game1)->windowHandle(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{"start", "alt", "rank", "name2", "p1", "rank1", "name1", "full"}));
+}
+
 }  // namespace
 }  // namespace zorvane::ui::qt
