@@ -1,6 +1,8 @@
 #include "ui/hit_test.h"
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace zorvane::ui {
 
@@ -10,20 +12,53 @@ bool takesMouse(ControlKind k) {
   return k != ControlKind::Shape && k != ControlKind::Line && k != ControlKind::Timer;
 }
 
-const Control* containerOf(const Screen& screen, const ControlSpec& spec) {
-  return spec.container.empty() ? nullptr : &screen.control(spec.container);
+// What the hit test needs of a layout, worked out once per screen: each
+// control's rectangle in window coordinates and the index of its container.
+struct Geometry {
+  std::vector<Rect> rects;
+  std::vector<int> parent;  // -1 for the window
+};
+
+const Geometry& geometryOf(const ScreenLayout& layout) {
+  static std::array<std::optional<Geometry>, kScreenCount> cache;
+  auto& slot = cache[indexOf(layout.id)];
+  if (slot) return *slot;
+  Geometry g;
+  const auto& controls = layout.controls;
+  const auto find = [&](std::string_view name) {
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      if (controls[i].name == name) return static_cast<int>(i);
+    }
+    return -1;
+  };
+  for (const ControlSpec& spec : controls)
+    g.parent.push_back(spec.container.empty() ? -1 : find(spec.container));
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    Rect r{controls[i].left, controls[i].top, controls[i].width, controls[i].height};
+    for (int p = g.parent[i]; p >= 0; p = g.parent[static_cast<std::size_t>(p)]) {
+      r.left += controls[static_cast<std::size_t>(p)].left;
+      r.top += controls[static_cast<std::size_t>(p)].top;
+    }
+    g.rects.push_back(r);
+  }
+  slot = std::move(g);
+  return *slot;
 }
 
-// The topmost control hit inside `container` (empty for the window), or nullptr.
-const Control* hitIn(const Screen& screen, std::string_view container, int x, int y) {
+std::size_t indexIn(const Screen& screen, const ControlSpec& spec) {
+  return static_cast<std::size_t>(&spec - screen.layout().controls.data());
+}
+
+// The topmost control hit inside `container` (-1 for the window), or nullptr.
+const Control* hitIn(const Screen& screen, const Geometry& g, int container, int x, int y) {
+  const auto& controls = screen.controls();
   for (const bool windowed : {true, false}) {
-    for (const Control& c : screen.controls()) {
-      const ControlSpec& spec = c.spec();
-      if (spec.container != container || isWindowed(spec.kind) != windowed) continue;
-      if (!c.visible() || !takesMouse(spec.kind)) continue;
-      if (!absoluteRect(screen, spec).contains(x, y)) continue;
-      if (spec.kind == ControlKind::Frame || spec.kind == ControlKind::PictureBox) {
-        if (const Control* inner = hitIn(screen, spec.name, x, y)) return inner;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+      const Control& c = controls[i];
+      if (g.parent[i] != container || isWindowed(c.kind()) != windowed) continue;
+      if (!c.visible() || !takesMouse(c.kind()) || !g.rects[i].contains(x, y)) continue;
+      if (c.kind() == ControlKind::Frame || c.kind() == ControlKind::PictureBox) {
+        if (const Control* inner = hitIn(screen, g, static_cast<int>(i), x, y)) return inner;
       }
       return &c;
     }
@@ -31,22 +66,20 @@ const Control* hitIn(const Screen& screen, std::string_view container, int x, in
   return nullptr;
 }
 
+const Control* containerOf(const Screen& screen, const ControlSpec& spec) {
+  return spec.container.empty() ? nullptr : &screen.control(spec.container);
+}
+
 }  // namespace
 
 Rect absoluteRect(const Screen& screen, const ControlSpec& spec) {
-  Rect r{spec.left, spec.top, spec.width, spec.height};
-  for (const Control* parent = containerOf(screen, spec); parent;
-       parent = containerOf(screen, parent->spec())) {
-    r.left += parent->spec().left;
-    r.top += parent->spec().top;
-  }
-  return r;
+  return geometryOf(screen.layout()).rects[indexIn(screen, spec)];
 }
 
 std::optional<std::string_view> controlAt(const Screen& screen, int x, int y) {
   const int clientHeight = screen.outerHeight() - kNonClientHeightTwips;
   if (x < 0 || y < 0 || x >= screen.layout().window.clientWidth || y >= clientHeight) return std::nullopt;
-  if (const Control* c = hitIn(screen, {}, x, y)) return c->name();
+  if (const Control* c = hitIn(screen, geometryOf(screen.layout()), -1, x, y)) return c->name();
   return std::nullopt;
 }
 
