@@ -6,6 +6,12 @@
 
 namespace zorvane::ui::qt {
 
+// Windows of screens still loaded when the platform goes have nobody left to
+// unload them: they go with it.
+QtPlatform::~QtPlatform() {
+  for (auto& [id, w] : windows_) delete w.data();
+}
+
 ScreenWindow* QtPlatform::window(ScreenId id) const {
   auto it = windows_.find(id);
   return it == windows_.end() ? nullptr : it->second.data();

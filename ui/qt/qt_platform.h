@@ -18,6 +18,7 @@ namespace zorvane::ui::qt {
 
 class QtPlatform : public QObject, public Platform {
  public:
+  ~QtPlatform() override;
   void attach(Runtime& rt) { rt_ = &rt; }
   // What happens once the program is over; by default the application's loop ends.
   void setOnQuit(std::function<void()> onQuit) { onQuit_ = std::move(onQuit); }
