@@ -36,6 +36,12 @@ void startUp(Runtime& rt) {
   at(rt, "Timer1").setEnabled(false);
 }
 
+// The start-up waits for a 1 ms tick; input that arrives within that
+// millisecond runs it first, so that no click ever sees the grayed flag.
+void startUpIfDue(Runtime& rt) {
+  if (at(rt, "Timer1").enabled()) startUp(rt);
+}
+
 bool anyPieceShown(const Board& board) {
   for (int n = 1; n <= rules::kCells; ++n) {
     if (!board.isEmpty(n)) return true;
@@ -63,6 +69,7 @@ void moveStep(Runtime& rt, const Board& board, Side side, int cell) {
 }
 
 void cellClick(Runtime& rt, int cell) {
+  startUpIfDue(rt);
   const Board board(rt, kScreen);
   if (at(rt, "full").value() != 1) {
     const auto counter = at(rt, "Label4");
@@ -84,6 +91,7 @@ void placementCounterChanged(Runtime& rt) {
 void placementCountChanged(Runtime& rt) { at(rt, "p1").setValue(at(rt, "p1").value() == 1 ? 0 : 1); }
 
 void pieceClick(Runtime& rt, Side side, int cell) {
+  startUpIfDue(rt);
   if (at(rt, "full").value() != 1 || at(rt, "p1").value() != turnValue(side)) return;
   rules::selectPiece(Board(rt, kScreen), side, cell);
 }
@@ -118,7 +126,10 @@ ui::ScreenBehaviour twoPlayerBehaviour() {
     };
   }
   b.mouseMove["Label1"] = [](Runtime& rt) { rules::hideAllMarkers(Board(rt, kScreen)); };
-  b.click["start"] = newTwoPlayerGame;
+  b.click["start"] = [](Runtime& rt) {
+    startUpIfDue(rt);
+    newTwoPlayerGame(rt);
+  };
   b.changed["Label4"] = placementCounterChanged;
   b.changed["Label6"] = placementCountChanged;
   b.unload = [](Runtime& rt) { rt.show(ScreenId::Welcome); };
