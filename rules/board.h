@@ -12,7 +12,9 @@ namespace zorvane::rules {
 
 enum class Side { One, Two };
 
-constexpr Side other(Side s) { return s == Side::One ? Side::Two : Side::One; }
+constexpr Side other(Side s) {
+  return s == Side::One ? Side::Two : Side::One;
+}
 
 // The name of a per-cell control: cellControl('g', 5) is "g5".
 std::string cellControl(char family, int cell);
@@ -27,7 +29,9 @@ class Board {
   bool holds(Side side, int cell) const { return piece(side, cell).visible(); }
   bool isEmpty(int cell) const { return !holds(Side::One, cell) && !holds(Side::Two, cell); }
   // A selection flag counts only on a shown piece.
-  bool isSelected(Side side, int cell) const { return holds(side, cell) && piece(side, cell).borderStyle() == 1; }
+  bool isSelected(Side side, int cell) const {
+    return holds(side, cell) && piece(side, cell).borderStyle() == 1;
+  }
 
  private:
   ui::Runtime& rt_;

@@ -39,9 +39,13 @@ constexpr std::array<std::span<const CellPair>, kCells> kLines{kL1, kL2, kL3, kL
 }  // namespace detail
 
 // Neighbours of `cell` (1..9), in the order they are tried.
-constexpr std::span<const int> neighbours(int cell) { return detail::kNeighbours[cell - 1]; }
+constexpr std::span<const int> neighbours(int cell) {
+  return detail::kNeighbours[cell - 1];
+}
 
 // Lines through `cell` (1..9), each as the pair of its two other cells, in test order.
-constexpr std::span<const CellPair> linesThrough(int cell) { return detail::kLines[cell - 1]; }
+constexpr std::span<const CellPair> linesThrough(int cell) {
+  return detail::kLines[cell - 1];
+}
 
 }  // namespace zorvane::rules

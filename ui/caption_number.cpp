@@ -18,6 +18,8 @@ int leadingNumber(std::string_view caption) {
   return static_cast<int>(negative ? -value : value);
 }
 
-std::string decimal(int n) { return std::to_string(n); }
+std::string decimal(int n) {
+  return std::to_string(n);
+}
 
 }  // namespace zorvane::ui

@@ -39,8 +39,12 @@ struct Colour {
   SystemColour system = SystemColour::None;
   friend constexpr bool operator==(const Colour&, const Colour&) = default;
 };
-constexpr Colour rgb(std::uint32_t value) { return Colour{value, SystemColour::None}; }
-constexpr Colour sys(SystemColour s) { return Colour{0, s}; }
+constexpr Colour rgb(std::uint32_t value) {
+  return Colour{value, SystemColour::None};
+}
+constexpr Colour sys(SystemColour s) {
+  return Colour{0, s};
+}
 
 struct Font {
   std::string_view family = "MS Sans Serif";
@@ -85,10 +89,10 @@ struct ControlSpec {
   ShapeKind shape = ShapeKind::Rectangle;
   int borderWidth = 1;  // shapes and lines, in pixels
   std::optional<Colour> borderColour = {};
-  bool filled = false;           // shapes: filled with fillColour
+  bool filled = false;  // shapes: filled with fillColour
   Colour fillColour = rgb(0xFFFFFF);
-  int interval = 0;              // timers, milliseconds
-  bool enabled = true;           // timers
+  int interval = 0;     // timers, milliseconds
+  bool enabled = true;  // timers
 };
 
 enum class WindowBorder { None, FixedSingle, FixedDialog };

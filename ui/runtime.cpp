@@ -133,7 +133,9 @@ Screen& Runtime::screen(ScreenId id) {
   return *screens_[indexOf(id)];
 }
 
-int Runtime::windowHeight(ScreenId id) { return screen(id).outerHeight_; }
+int Runtime::windowHeight(ScreenId id) {
+  return screen(id).outerHeight_;
+}
 
 void Runtime::setWindowHeight(ScreenId id, int outerTwips) {
   Screen& s = screen(id);
@@ -144,7 +146,9 @@ void Runtime::setWindowHeight(ScreenId id, int outerTwips) {
 
 // --- properties -----------------------------------------------------------
 
-Control& Runtime::access(ScreenId id, std::string_view name) { return screen(id).control(name); }
+Control& Runtime::access(ScreenId id, std::string_view name) {
+  return screen(id).control(name);
+}
 
 void Runtime::changed(Screen& s, Control& c, Property p) {
   if (!ended_ && screens_[indexOf(s.id())].get() == &s) platform_.controlChanged(s.id(), c, p);
@@ -312,7 +316,8 @@ void Runtime::run(const Handler& h) {
 void Runtime::afterTopLevelEvent() {
   retired_.clear();
   if (ended_ || finished_) return;
-  const bool anyLoaded = std::any_of(screens_.begin(), screens_.end(), [](const auto& s) { return s != nullptr; });
+  const bool anyLoaded =
+      std::any_of(screens_.begin(), screens_.end(), [](const auto& s) { return s != nullptr; });
   if (!anyLoaded) {
     finished_ = true;
     platform_.quit();
@@ -321,21 +326,53 @@ void Runtime::afterTopLevelEvent() {
 
 // --- ControlRef -----------------------------------------------------------
 
-bool ControlRef::visible() const { return rt_->screen(screen_).control(name_).visible(); }
-void ControlRef::setVisible(bool v) const { rt_->setVisible(screen_, name_, v); }
-const std::string& ControlRef::text() const { return rt_->screen(screen_).control(name_).text(); }
-void ControlRef::setText(std::string_view t) const { rt_->setText(screen_, name_, t); }
-int ControlRef::number() const { return leadingNumber(text()); }
-void ControlRef::setNumber(int n) const { rt_->setText(screen_, name_, decimal(n)); }
-Colour ControlRef::backColour() const { return rt_->screen(screen_).control(name_).backColour(); }
-void ControlRef::setBackColour(Colour c) const { rt_->setBackColour(screen_, name_, c); }
-int ControlRef::borderStyle() const { return rt_->screen(screen_).control(name_).borderStyle(); }
-void ControlRef::setBorderStyle(int b) const { rt_->setBorderStyle(screen_, name_, b); }
-Picture ControlRef::picture() const { return rt_->screen(screen_).control(name_).picture(); }
-void ControlRef::setPicture(const Picture& p) const { rt_->setPicture(screen_, name_, p); }
-int ControlRef::value() const { return rt_->screen(screen_).control(name_).value(); }
-void ControlRef::setValue(int v) const { rt_->setValue(screen_, name_, v); }
-bool ControlRef::enabled() const { return rt_->screen(screen_).control(name_).enabled(); }
-void ControlRef::setEnabled(bool e) const { rt_->setEnabled(screen_, name_, e); }
+bool ControlRef::visible() const {
+  return rt_->screen(screen_).control(name_).visible();
+}
+void ControlRef::setVisible(bool v) const {
+  rt_->setVisible(screen_, name_, v);
+}
+const std::string& ControlRef::text() const {
+  return rt_->screen(screen_).control(name_).text();
+}
+void ControlRef::setText(std::string_view t) const {
+  rt_->setText(screen_, name_, t);
+}
+int ControlRef::number() const {
+  return leadingNumber(text());
+}
+void ControlRef::setNumber(int n) const {
+  rt_->setText(screen_, name_, decimal(n));
+}
+Colour ControlRef::backColour() const {
+  return rt_->screen(screen_).control(name_).backColour();
+}
+void ControlRef::setBackColour(Colour c) const {
+  rt_->setBackColour(screen_, name_, c);
+}
+int ControlRef::borderStyle() const {
+  return rt_->screen(screen_).control(name_).borderStyle();
+}
+void ControlRef::setBorderStyle(int b) const {
+  rt_->setBorderStyle(screen_, name_, b);
+}
+Picture ControlRef::picture() const {
+  return rt_->screen(screen_).control(name_).picture();
+}
+void ControlRef::setPicture(const Picture& p) const {
+  rt_->setPicture(screen_, name_, p);
+}
+int ControlRef::value() const {
+  return rt_->screen(screen_).control(name_).value();
+}
+void ControlRef::setValue(int v) const {
+  rt_->setValue(screen_, name_, v);
+}
+bool ControlRef::enabled() const {
+  return rt_->screen(screen_).control(name_).enabled();
+}
+void ControlRef::setEnabled(bool e) const {
+  rt_->setEnabled(screen_, name_, e);
+}
 
 }  // namespace zorvane::ui

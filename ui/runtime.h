@@ -23,7 +23,8 @@ class Runtime;
 // runtime, so the access rule and the reactions apply.
 class ControlRef {
  public:
-  ControlRef(Runtime& rt, ScreenId screen, std::string name) : rt_(&rt), screen_(screen), name_(std::move(name)) {}
+  ControlRef(Runtime& rt, ScreenId screen, std::string name)
+      : rt_(&rt), screen_(screen), name_(std::move(name)) {}
 
   bool visible() const;
   void setVisible(bool v) const;

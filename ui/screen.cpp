@@ -23,8 +23,14 @@ std::size_t Screen::indexOf(std::string_view name) const {
   return it->second;
 }
 
-Control& Screen::control(std::string_view name) { return controls_[indexOf(name)]; }
-const Control& Screen::control(std::string_view name) const { return controls_[indexOf(name)]; }
-bool Screen::has(std::string_view name) const { return index_.contains(name); }
+Control& Screen::control(std::string_view name) {
+  return controls_[indexOf(name)];
+}
+const Control& Screen::control(std::string_view name) const {
+  return controls_[indexOf(name)];
+}
+bool Screen::has(std::string_view name) const {
+  return index_.contains(name);
+}
 
 }  // namespace zorvane::ui

@@ -25,6 +25,8 @@ constexpr std::string_view screenName(ScreenId id) {
   return "?";
 }
 
-constexpr std::size_t indexOf(ScreenId id) { return static_cast<std::size_t>(id); }
+constexpr std::size_t indexOf(ScreenId id) {
+  return static_cast<std::size_t>(id);
+}
 
 }  // namespace zorvane::ui

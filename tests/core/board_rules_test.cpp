@@ -89,8 +89,8 @@ TEST_F(BoardSteps, AMoveGoesOnlyAlongALineToAnEmptyNeighbour) {
     int from, to;
     bool moves;
   };
-  const Case cases[] = {{1, 2, true}, {1, 5, true}, {1, 3, false}, {1, 9, false}, {1, 7, false},
-                        {2, 4, false}, {2, 6, false}, {2, 5, true}, {5, 9, true}, {4, 6, false}};
+  const Case cases[] = {{1, 2, true},  {1, 5, true},  {1, 3, false}, {1, 9, false}, {1, 7, false},
+                        {2, 4, false}, {2, 6, false}, {2, 5, true},  {5, 9, true},  {4, 6, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.from) + "->" + std::to_string(c.to));
     for (int n = 1; n <= kCells; ++n) board_.piece(Side::One, n).setVisible(false);
@@ -156,9 +156,12 @@ TEST_F(BoardSteps, HoverMarksDependOnTheMatchAndThePhase) {
   };
   const Case cases[] = {
       {"two-player placing marks a free cell blue", MatchKind::TwoPlayer, true, Side::One, true, kMarkerBlue},
-      {"two-player moving marks side two's target", MatchKind::TwoPlayer, false, Side::Two, true, kMarkerGreen},
-      {"the computer's selection marks nothing", MatchKind::VsComputer, false, Side::Two, false, kMarkerGreen},
-      {"the player's selection marks its target", MatchKind::VsComputer, false, Side::One, true, kMarkerGreen},
+      {"two-player moving marks side two's target", MatchKind::TwoPlayer, false, Side::Two, true,
+       kMarkerGreen},
+      {"the computer's selection marks nothing", MatchKind::VsComputer, false, Side::Two, false,
+       kMarkerGreen},
+      {"the player's selection marks its target", MatchKind::VsComputer, false, Side::One, true,
+       kMarkerGreen},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -69,8 +69,8 @@ TEST_F(RuntimeTest, NestedReactionsFinishBeforeTheAssigningStatementGoesOn) {
   };
   driver().start(ScreenId::game1);
   rt().click(ScreenId::game1, "start");
-  EXPECT_EQ(log_, (std::vector<std::string>{"Label4 reaction starts", "Label6 reaction", "Label4 reaction ends",
-                                            "next statement"}));
+  EXPECT_EQ(log_, (std::vector<std::string>{"Label4 reaction starts", "Label6 reaction",
+                                            "Label4 reaction ends", "next statement"}));
 }
 
 TEST_F(RuntimeTest, QuietAssignmentsRunNoReactionAndReactionsComeBackAfter) {

@@ -5,7 +5,9 @@
 
 namespace zorvane::ui {
 
-Driver::Driver(Behaviours behaviours) : rt_(platform_, std::move(behaviours)) { platform_.attach(rt_); }
+Driver::Driver(Behaviours behaviours) : rt_(platform_, std::move(behaviours)) {
+  platform_.attach(rt_);
+}
 
 std::optional<std::string> Driver::clickAt(ScreenId id, int x, int y) {
   const Screen* s = rt_.find(id);
@@ -37,7 +39,9 @@ std::optional<std::string> Driver::hover(ScreenId id, std::string_view control) 
   return name;
 }
 
-void Driver::type(ScreenId id, std::string_view control, std::string_view text) { rt_.userText(id, control, text); }
+void Driver::type(ScreenId id, std::string_view control, std::string_view text) {
+  rt_.userText(id, control, text);
+}
 
 void Driver::typeKeys(ScreenId id, std::string_view control, std::string_view keys) {
   for (std::size_t i = 0; i < keys.size();) {
@@ -65,8 +69,12 @@ void Driver::pressButton(ScreenId id, bool cancel) {
   }
 }
 
-void Driver::pressEnter(ScreenId id) { pressButton(id, false); }
-void Driver::pressEsc(ScreenId id) { pressButton(id, true); }
+void Driver::pressEnter(ScreenId id) {
+  pressButton(id, false);
+}
+void Driver::pressEsc(ScreenId id) {
+  pressButton(id, true);
+}
 
 void Driver::whenModal(std::function<void(Driver&, ScreenId)> answer) {
   platform_.onModal([this, answer = std::move(answer)](ScreenId id) { answer(*this, id); });

@@ -14,7 +14,9 @@ void HeadlessPlatform::startTimer(TimerId timer, int intervalMs) {
   timers_[timer] = Scheduled{interval, now_ + interval};
 }
 
-void HeadlessPlatform::stopTimer(TimerId timer) { timers_.erase(timer); }
+void HeadlessPlatform::stopTimer(TimerId timer) {
+  timers_.erase(timer);
+}
 
 void HeadlessPlatform::advance(std::int64_t ms) {
   const std::int64_t target = now_ + ms;
@@ -43,7 +45,8 @@ void HeadlessPlatform::waitModal(ScreenId id, const std::function<bool()>& still
     answer = defaultAnswer_;
   }
   if (!answer) {
-    throw std::logic_error("screen '" + std::string(screenName(id)) + "' shown modally with nobody to answer it");
+    throw std::logic_error("screen '" + std::string(screenName(id)) +
+                           "' shown modally with nobody to answer it");
   }
   answer(id);
   if (stillWaiting()) {
