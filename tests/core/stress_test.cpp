@@ -558,7 +558,7 @@ class RandomPlay {
 };
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr long kDefaultEvents = 100'000;
+constexpr long kDefaultEvents = 250'000;
 #else
 constexpr long kDefaultEvents = 1'000'000;
 #endif
