@@ -6,6 +6,9 @@
 #include <QStyleOptionFrame>
 #include <QValidator>
 #include <algorithm>
+#include <map>
+#include <string>
+#include <tuple>
 
 #include "ui/qt/look.h"
 #include "ui/qt/pictures.h"
@@ -32,6 +35,20 @@ class WholeCharacters : public QValidator {
     return Acceptable;
   }
 };
+
+// A stretched picture, scaled once for each size it is shown at and shared
+// like the decoded pictures: painting it is then a plain copy, where scaling
+// at every paint cost more than the event that asked for the paint.
+const QPixmap& stretchedPicture(const std::string& key, QSize size, qreal dpr) {
+  static std::map<std::tuple<std::string, int, int>, QPixmap> cache;
+  const QSize device = (QSizeF(size) * dpr).toSize();
+  auto [it, fresh] = cache.try_emplace({key, device.width(), device.height()});
+  if (fresh) {
+    it->second = pictureFor(key).scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    it->second.setDevicePixelRatio(dpr);
+  }
+  return it->second;
+}
 
 void drawFlatBorder(QPainter& p, const QRect& r) {
   p.setPen(QPen(Qt::black, 1));
@@ -70,11 +87,19 @@ void DrawnControl::sync(const Control& c) {
   update();
 }
 
-void DrawnControl::paintEvent(QPaintEvent*) {
+void DrawnControl::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   switch (spec_.kind) {
     case ControlKind::Label: paintLabel(p); break;
-    case ControlKind::Image: paintImage(p); break;
+    case ControlKind::Image:
+      // A rectangle at a time: Qt's raster engine hands fills through a
+      // clip of several rectangles to worker threads, and the hand-over
+      // costs more than the copy.
+      for (const QRect& r : e->region()) {
+        p.setClipRect(r);
+        paintImage(p);
+      }
+      break;
     case ControlKind::Shape: paintShape(p); break;
     case ControlKind::Line: paintLine(p); break;
     default: break;
@@ -105,13 +130,8 @@ void DrawnControl::paintLabel(QPainter& p) {
 
 void DrawnControl::paintImage(QPainter& p) {
   if (!picture_.empty()) {
-    const QPixmap& pic = pictureFor(picture_);
-    if (spec_.stretch) {
-      p.setRenderHint(QPainter::SmoothPixmapTransform);
-      p.drawPixmap(rect(), pic);
-    } else {
-      p.drawPixmap(0, 0, pic);
-    }
+    const qreal dpr = devicePixelRatioF();
+    p.drawPixmap(0, 0, spec_.stretch ? stretchedPicture(picture_, size(), dpr) : pictureFor(picture_));
   }
   if (borderStyle_ == 1) drawFlatBorder(p, rect());
 }

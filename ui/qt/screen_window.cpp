@@ -108,10 +108,15 @@ void ScreenWindow::retire() {
   deleteLater();
 }
 
-void ScreenWindow::paintEvent(QPaintEvent*) {
+void ScreenWindow::paintEvent(QPaintEvent* e) {
   QPainter p(this);
-  p.fillRect(rect(), toQColor(layout_.window.background));
-  if (!layout_.window.backgroundPicture.empty()) p.drawPixmap(0, 0, pictureFor(layout_.window.backgroundPicture));
+  // A rectangle at a time, as for the drawn controls: no hand-over to Qt's worker threads.
+  const std::string_view picture = layout_.window.backgroundPicture;
+  for (const QRect& r : e->region()) {
+    p.setClipRect(r);
+    p.fillRect(r, toQColor(layout_.window.background));
+    if (!picture.empty()) p.drawPixmap(0, 0, pictureFor(picture));
+  }
 }
 
 void ScreenWindow::pressButton(bool cancel) {
