@@ -404,7 +404,8 @@ TEST_F(WindowIcons, EachWindowCarriesItsCatalogueIconAndTheWinnerNone) {
   start(ScreenId::logo);
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(screenName(c.screen)));
-    rt_->load(c.screen);
+    rt_->show(c.screen);
+    ASSERT_NE(window(c.screen), nullptr);
     const QIcon icon = window(c.screen)->windowIcon();
     if (!c.key) {
       EXPECT_TRUE(icon.isNull());
