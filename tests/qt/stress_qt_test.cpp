@@ -338,7 +338,7 @@ class QtRandomPlay {
         const std::string& name = pickAim(id, names);
         if (kind == Kind::Hover) return hoverNamed(id, name);
         if (kind == Kind::Keys || kind == Kind::Paste) return type(id, name, kind == Kind::Paste);
-        return clickNamed(id, name) + (kind == Kind::DoubleClick ? " " + clickNamed(id, name) : "");
+        return clickNamed(id, name, kind == Kind::DoubleClick);
       }
       case Kind::ClickPoint: {
         const int width = px(layoutOf(id).window.clientWidth);
@@ -380,14 +380,14 @@ class QtRandomPlay {
     return QPoint(point->first / kTwipsPerPixel, point->second / kTwipsPerPixel);
   }
 
-  std::string clickNamed(ScreenId id, const std::string& name) {
+  std::string clickNamed(ScreenId id, const std::string& name, bool twice = false) {
     const auto p = aim(id, name);
-    return name + " " + (p ? clickPixel(id, *p) : "out of sight");
+    return name + " " + (p ? clickPixel(id, *p, twice) : "out of sight");
   }
 
   // A click at the pixel, kept off the control panel's flags and boxes: what
   // the user sets there may drive the turn engine anywhere.
-  std::string clickPixel(ScreenId id, QPoint p) {
+  std::string clickPixel(ScreenId id, QPoint p, bool twice = false) {
     QWindow* w = shownWindow(id);
     const Screen* s = rt_->find(id);
     if (!w || !s) return "no window";
@@ -397,7 +397,11 @@ class QtRandomPlay {
         if (hit && inPanel(id, *hit)) return "kept off " + std::string(*hit);
       }
     }
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, p);
+    if (twice) {
+      QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, p);
+    } else {
+      QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, p);
+    }
     return "(" + std::to_string(p.x()) + "," + std::to_string(p.y()) + ")";
   }
 
@@ -471,7 +475,7 @@ class QtRandomPlay {
 };
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr long kDefaultEvents = 4'000;
+constexpr long kDefaultEvents = 8'000;
 #else
 constexpr long kDefaultEvents = 20'000;
 #endif
