@@ -13,7 +13,6 @@
 #include <QImageReader>
 #include <QSet>
 #include <QString>
-#include <QtEndian>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -85,14 +84,19 @@ QByteArray readAll(const QString& path) {
   return f.readAll();
 }
 
+// Bytes past the end read as 0, so a truncated file fails its checks instead of reading beyond it.
+std::uint32_t byteAt(const QByteArray& d, qsizetype at) {
+  return at >= 0 && at < d.size() ? static_cast<std::uint8_t>(d[at]) : 0u;
+}
 std::uint16_t le16(const QByteArray& d, qsizetype at) {
-  return qFromLittleEndian<std::uint16_t>(d.constData() + at);
+  return static_cast<std::uint16_t>(byteAt(d, at) | byteAt(d, at + 1) << 8);
 }
 std::int32_t le32(const QByteArray& d, qsizetype at) {
-  return qFromLittleEndian<std::int32_t>(d.constData() + at);
+  return static_cast<std::int32_t>(byteAt(d, at) | byteAt(d, at + 1) << 8 | byteAt(d, at + 2) << 16 |
+                                   byteAt(d, at + 3) << 24);
 }
 std::uint16_t be16(const QByteArray& d, qsizetype at) {
-  return qFromBigEndian<std::uint16_t>(d.constData() + at);
+  return static_cast<std::uint16_t>(byteAt(d, at) << 8 | byteAt(d, at + 1));
 }
 
 class PictureTest : public testing::TestWithParam<PictureCase> {};

@@ -93,6 +93,10 @@ class OptionButton : public QRadioButton, public ControlView {
   OptionButton(const Control& c, const InputSink* sink, QWidget* parent);
   void sync(const Control& c) override;
 
+ protected:
+  // A clicked option is chosen at once, even while its click's handler waits on a modal screen.
+  void nextCheckState() override { setChecked(true); }
+
  private:
   bool value_ = false;
 };
