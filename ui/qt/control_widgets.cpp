@@ -6,9 +6,6 @@
 #include <QStyleOptionFrame>
 #include <QValidator>
 #include <algorithm>
-#include <map>
-#include <string>
-#include <tuple>
 
 #include "ui/qt/look.h"
 #include "ui/qt/pictures.h"
@@ -36,19 +33,8 @@ class WholeCharacters : public QValidator {
   }
 };
 
-// A stretched picture, scaled once for each size it is shown at and shared
-// like the decoded pictures: painting it is then a plain copy, where scaling
-// at every paint cost more than the event that asked for the paint.
-const QPixmap& stretchedPicture(const std::string& key, QSize size, qreal dpr) {
-  static std::map<std::tuple<std::string, int, int>, QPixmap> cache;
-  const QSize device = (QSizeF(size) * dpr).toSize();
-  auto [it, fresh] = cache.try_emplace({key, device.width(), device.height()});
-  if (fresh) {
-    it->second = pictureFor(key).scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    it->second.setDevicePixelRatio(dpr);
-  }
-  return it->second;
-}
+// Rows painted at a time by an image; see DrawnControl::paintEvent.
+constexpr int kPaintBand = 48;
 
 void drawFlatBorder(QPainter& p, const QRect& r) {
   p.setPen(QPen(Qt::black, 1));
@@ -92,12 +78,14 @@ void DrawnControl::paintEvent(QPaintEvent* e) {
   switch (spec_.kind) {
     case ControlKind::Label: paintLabel(p); break;
     case ControlKind::Image:
-      // A rectangle at a time: Qt's raster engine hands fills through a
-      // clip of several rectangles to worker threads, and the hand-over
-      // costs more than the copy.
+      // In bands of a few rows: Qt's raster engine hands a taller fill, or
+      // one through a clip of several rectangles, to worker threads, and on
+      // a busy machine the hand-over costs far more than the fill.
       for (const QRect& r : e->region()) {
-        p.setClipRect(r);
-        paintImage(p);
+        for (int top = r.top(); top <= r.bottom(); top += kPaintBand) {
+          p.setClipRect(QRect(r.left(), top, r.width(), std::min(kPaintBand, r.bottom() + 1 - top)));
+          paintImage(p);
+        }
       }
       break;
     case ControlKind::Shape: paintShape(p); break;
@@ -130,8 +118,13 @@ void DrawnControl::paintLabel(QPainter& p) {
 
 void DrawnControl::paintImage(QPainter& p) {
   if (!picture_.empty()) {
-    const qreal dpr = devicePixelRatioF();
-    p.drawPixmap(0, 0, spec_.stretch ? stretchedPicture(picture_, size(), dpr) : pictureFor(picture_));
+    const QPixmap& pic = pictureFor(picture_);
+    if (spec_.stretch) {
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      p.drawPixmap(rect(), pic);
+    } else {
+      p.drawPixmap(0, 0, pic);
+    }
   }
   if (borderStyle_ == 1) drawFlatBorder(p, rect());
 }
