@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/game_behaviours.h"
+#include "tests/core/loaded_controls.h"
 #include "ui/headless/driver.h"
 
 namespace zorvane {
@@ -19,11 +20,7 @@ using ui::ScreenId;
 
 constexpr std::uint64_t kSeed = 3;
 
-const ui::Control& onScreen(Driver& d, ScreenId id, const std::string& name) {
-  const ui::Screen* s = d.rt().find(id);
-  if (!s) throw std::logic_error(std::string(ui::screenName(id)) + " is not loaded");
-  return s->control(name);
-}
+using testing_support::onScreen;
 
 void expectEnded(Driver& d) {
   EXPECT_TRUE(d.rt().ended());

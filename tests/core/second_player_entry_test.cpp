@@ -11,6 +11,7 @@
 
 #include "app/game_behaviours.h"
 #include "rules/board.h"
+#include "tests/core/loaded_controls.h"
 #include "ui/headless/driver.h"
 
 namespace zorvane {
@@ -28,18 +29,9 @@ std::string portrait(int n) {
   return "i" + std::to_string(n);
 }
 
-const ui::Control& onScreen(Driver& d, ScreenId id, const std::string& name) {
-  const ui::Screen* s = d.rt().find(id);
-  if (!s) throw std::logic_error(std::string(ui::screenName(id)) + " is not loaded");
-  return s->control(name);
-}
+using testing_support::onScreen;
 
-Picture initialPicture(ScreenId id, std::string_view name) {
-  for (const ui::ControlSpec& c : ui::layoutOf(id).controls) {
-    if (c.name == name) return Picture(c.picture);
-  }
-  throw std::logic_error("no such control");
-}
+using testing_support::initialPicture;
 
 // The portrait whose frame is the only one shown; 0 when not exactly one is.
 int chosenPortrait(Driver& d) {
