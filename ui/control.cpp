@@ -3,20 +3,20 @@
 namespace zorvane::ui {
 
 namespace {
-Colour defaultBackColour(const ControlSpec& spec) {
-  if (spec.backColour) return *spec.backColour;
+Colour defaultBackColour(const ControlSpec& definition) {
+  if (definition.backColour) return *definition.backColour;
   return sys(SystemColour::ButtonFace);
 }
 }  // namespace
 
-Control::Control(const ControlSpec& spec)
-    : spec_(&spec),
-      visible_(spec.visible),
-      text_(spec.text),
-      backColour_(defaultBackColour(spec)),
-      borderStyle_(spec.kind == ControlKind::Image && spec.border != Border::None ? 1 : 0),
-      picture_(spec.picture),
-      value_(spec.value),
-      enabled_(spec.enabled) {}
+Control::Control(const ControlSpec& definition)
+    : definition_(&definition),
+      visible_(definition.visible),
+      text_(definition.text),
+      backColour_(defaultBackColour(definition)),
+      borderStyle_(definition.kind == ControlKind::Image && definition.border != Border::None ? 1 : 0),
+      picture_(definition.picture),
+      value_(definition.value),
+      enabled_(definition.enabled) {}
 
 }  // namespace zorvane::ui

@@ -14,11 +14,11 @@ enum class Property { Visible, Text, BackColour, BorderStyle, Picture, Value, En
 
 class Control {
  public:
-  explicit Control(const ControlSpec& spec);
+  explicit Control(const ControlSpec& definition);
 
-  const ControlSpec& spec() const { return *spec_; }
-  std::string_view name() const { return spec_->name; }
-  ControlKind kind() const { return spec_->kind; }
+  const ControlSpec& definition() const { return *definition_; }
+  std::string_view name() const { return definition_->name; }
+  ControlKind kind() const { return definition_->kind; }
 
   // Visible is the control's own flag, whether or not its window is on screen.
   bool visible() const { return visible_; }
@@ -32,7 +32,7 @@ class Control {
 
  private:
   friend class Runtime;
-  const ControlSpec* spec_;
+  const ControlSpec* definition_;
   bool visible_;
   std::string text_;
   Colour backColour_;

@@ -31,8 +31,8 @@ const Geometry& geometryOf(const ScreenLayout& layout) {
     }
     return -1;
   };
-  for (const ControlSpec& spec : controls)
-    g.parent.push_back(spec.container.empty() ? -1 : find(spec.container));
+  for (const ControlSpec& definition : controls)
+    g.parent.push_back(definition.container.empty() ? -1 : find(definition.container));
   for (std::size_t i = 0; i < controls.size(); ++i) {
     Rect r{controls[i].left, controls[i].top, controls[i].width, controls[i].height};
     for (int p = g.parent[i]; p >= 0; p = g.parent[static_cast<std::size_t>(p)]) {
@@ -45,8 +45,8 @@ const Geometry& geometryOf(const ScreenLayout& layout) {
   return *slot;
 }
 
-std::size_t indexIn(const Screen& screen, const ControlSpec& spec) {
-  return static_cast<std::size_t>(&spec - screen.layout().controls.data());
+std::size_t indexIn(const Screen& screen, const ControlSpec& definition) {
+  return static_cast<std::size_t>(&definition - screen.layout().controls.data());
 }
 
 // The topmost control hit inside `container` (-1 for the window), or nullptr.
@@ -66,14 +66,14 @@ const Control* hitIn(const Screen& screen, const Geometry& g, int container, int
   return nullptr;
 }
 
-const Control* containerOf(const Screen& screen, const ControlSpec& spec) {
-  return spec.container.empty() ? nullptr : &screen.control(spec.container);
+const Control* containerOf(const Screen& screen, const ControlSpec& definition) {
+  return definition.container.empty() ? nullptr : &screen.control(definition.container);
 }
 
 }  // namespace
 
-Rect absoluteRect(const Screen& screen, const ControlSpec& spec) {
-  return geometryOf(screen.layout()).rects[indexIn(screen, spec)];
+Rect absoluteRect(const Screen& screen, const ControlSpec& definition) {
+  return geometryOf(screen.layout()).rects[indexIn(screen, definition)];
 }
 
 std::optional<std::string_view> controlAt(const Screen& screen, int x, int y) {
@@ -85,12 +85,12 @@ std::optional<std::string_view> controlAt(const Screen& screen, int x, int y) {
 
 std::optional<std::pair<int, int>> clickPoint(const Screen& screen, std::string_view name) {
   const Control& c = screen.control(name);
-  Rect r = absoluteRect(screen, c.spec());
+  Rect r = absoluteRect(screen, c.definition());
   // Clip to every container and to the client area, then aim at the middle.
   int right = r.left + r.width, bottom = r.top + r.height;
   int left = r.left, top = r.top;
-  for (const Control* p = containerOf(screen, c.spec()); p; p = containerOf(screen, p->spec())) {
-    const Rect pr = absoluteRect(screen, p->spec());
+  for (const Control* p = containerOf(screen, c.definition()); p; p = containerOf(screen, p->definition())) {
+    const Rect pr = absoluteRect(screen, p->definition());
     left = std::max(left, pr.left);
     top = std::max(top, pr.top);
     right = std::min(right, pr.left + pr.width);

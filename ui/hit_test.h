@@ -16,7 +16,7 @@ struct Rect {
 };
 
 // The control's rectangle in the window's client coordinates (twips).
-Rect absoluteRect(const Screen& screen, const ControlSpec& spec);
+Rect absoluteRect(const Screen& screen, const ControlSpec& definition);
 
 // The control that a click at client point (x, y), in twips, reaches; none
 // when it falls outside the client area or on the window itself.

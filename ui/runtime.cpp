@@ -223,7 +223,7 @@ void Runtime::startTimer(Screen& s, std::size_t index) {
   const TimerId id = nextTimer_++;
   timers_.emplace(id, TimerSlot{s.id(), index});
   timerOf_.emplace(&c, id);
-  platform_.startTimer(id, c.spec().interval);
+  platform_.startTimer(id, c.definition().interval);
 }
 
 void Runtime::stopTimer(Screen& s, std::size_t index) {
@@ -285,7 +285,7 @@ void Runtime::userText(ScreenId id, std::string_view name, std::string_view text
   if (!acceptsInput(id)) return;
   EventScope scope(*this);
   const Control& c = screens_[indexOf(id)]->control(name);
-  setText(id, name, limitLength(text, c.spec().maxLength));
+  setText(id, name, limitLength(text, c.definition().maxLength));
 }
 
 void Runtime::userCheck(ScreenId id, std::string_view name, int value) {

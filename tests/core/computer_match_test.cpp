@@ -685,7 +685,7 @@ TEST_F(ComputerMatch, TheStrengthButtonsCoverNoOtherControlAndAreInTheTabOrder) 
     EXPECT_TRUE(m.shows(button)) << button;
     EXPECT_NE(std::find(layout.tabOrder.begin(), layout.tabOrder.end(), button), layout.tabOrder.end())
         << button;
-    const ui::Rect r = ui::absoluteRect(screen, screen.control(button).spec());
+    const ui::Rect r = ui::absoluteRect(screen, screen.control(button).definition());
     EXPECT_LE(r.top + r.height, layout.window.clientHeight) << button;
     for (const ui::ControlSpec& other : layout.controls) {
       if (other.name == button || other.name == "Image1" || other.kind == ui::ControlKind::Timer) continue;

@@ -450,20 +450,20 @@ class RandomPlay {
   }
 
   static bool canShow(const ui::Screen& s, std::string_view name) {
-    for (const ui::Control* c = &s.control(name);; c = &s.control(c->spec().container)) {
+    for (const ui::Control* c = &s.control(name);; c = &s.control(c->definition().container)) {
       const ui::ControlKind k = c->kind();
       if (!c->visible() || k == ui::ControlKind::Shape || k == ui::ControlKind::Line) return false;
-      if (c->spec().container.empty()) return true;
+      if (c->definition().container.empty()) return true;
     }
   }
 
   // The middle of the control's part inside its containers and the window.
   static std::optional<std::pair<int, int>> clippedCentre(const ui::Screen& s, std::string_view name) {
-    const ui::ControlSpec& spec = s.control(name).spec();
-    const ui::Rect r = ui::absoluteRect(s, spec);
+    const ui::ControlSpec& definition = s.control(name).definition();
+    const ui::Rect r = ui::absoluteRect(s, definition);
     int left = r.left, top = r.top, right = r.left + r.width, bottom = r.top + r.height;
-    for (std::string_view c = spec.container; !c.empty(); c = s.control(c).spec().container) {
-      const ui::Rect pr = ui::absoluteRect(s, s.control(c).spec());
+    for (std::string_view c = definition.container; !c.empty(); c = s.control(c).definition().container) {
+      const ui::Rect pr = ui::absoluteRect(s, s.control(c).definition());
       left = std::max(left, pr.left);
       top = std::max(top, pr.top);
       right = std::min(right, pr.left + pr.width);

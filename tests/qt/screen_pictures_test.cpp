@@ -155,8 +155,8 @@ const ControlSpec* specOf(const ScreenLayout& layout, std::string_view name) {
   return nullptr;
 }
 
-std::ptrdiff_t orderOf(const ScreenLayout& layout, const ControlSpec* spec) {
-  return spec - layout.controls.data();
+std::ptrdiff_t orderOf(const ScreenLayout& layout, const ControlSpec* definition) {
+  return definition - layout.controls.data();
 }
 
 // A control's rectangle in window pixels; children of a picture box or frame

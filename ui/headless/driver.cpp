@@ -53,7 +53,7 @@ void Driver::typeKeys(ScreenId id, std::string_view control, std::string_view ke
     const Control& c = s->control(control);
     std::string next = c.text() + std::string(keys.substr(i, len));
     // A full box refuses the key rather than dropping the text's end.
-    if (limitLength(next, c.spec().maxLength) == next) rt_.userText(id, control, next);
+    if (limitLength(next, c.definition().maxLength) == next) rt_.userText(id, control, next);
     i += len;
   }
 }
@@ -62,7 +62,8 @@ void Driver::pressButton(ScreenId id, bool cancel) {
   const Screen* s = rt_.find(id);
   if (!s) return;
   for (const Control& c : s->controls()) {
-    if (c.kind() == ControlKind::CommandButton && (cancel ? c.spec().isCancel : c.spec().isDefault)) {
+    if (c.kind() == ControlKind::CommandButton &&
+        (cancel ? c.definition().isCancel : c.definition().isDefault)) {
       rt_.click(id, std::string(c.name()));
       return;
     }

@@ -86,15 +86,17 @@ std::string_view cellControlName(char family, int n) {
   return std::string_view(kNameChars.data() + (f * kCellCount + static_cast<std::size_t>(n - 1)) * 2, 2);
 }
 
-void appendBoard(std::vector<ControlSpec>& controls, const BoardSpec& spec) {
+void appendBoard(std::vector<ControlSpec>& controls, const BoardSpec& definition) {
   const auto shownIn = [](const std::vector<int>& cells, int n) {
     return std::find(cells.begin(), cells.end(), n) != cells.end();
   };
 
   for (int n : kPieceOrder) {
     const Cell& c = cell(n);
-    controls.push_back(piece('m', n, c.mLeft, c.mTop, c.mSize, "piece_ladybird", shownIn(spec.sideOnePiecesShown, n)));
-    controls.push_back(piece('a', n, c.aLeft, c.aTop, c.aSize, "piece_beetle", shownIn(spec.sideTwoPiecesShown, n)));
+    controls.push_back(
+        piece('m', n, c.mLeft, c.mTop, c.mSize, "piece_ladybird", shownIn(definition.sideOnePiecesShown, n)));
+    controls.push_back(
+        piece('a', n, c.aLeft, c.aTop, c.aSize, "piece_beetle", shownIn(definition.sideTwoPiecesShown, n)));
   }
   for (int n : kMarkerOrder) {
     const Cell& c = cell(n);
@@ -146,15 +148,15 @@ void appendBoard(std::vector<ControlSpec>& controls, const BoardSpec& spec) {
       .backColour = look::kWhite,
       .border = Border::Sunken,
   });
-  controls.insert(controls.end(), spec.behindBoard.begin(), spec.behindBoard.end());
+  controls.insert(controls.end(), definition.behindBoard.begin(), definition.behindBoard.end());
   controls.push_back(ControlSpec{
       .name = "Image1",
       .kind = ControlKind::Image,
-      .left = spec.background.left,
-      .top = spec.background.top,
-      .width = spec.background.width,
-      .height = spec.background.height,
-      .picture = spec.backgroundPicture,
+      .left = definition.background.left,
+      .top = definition.background.top,
+      .width = definition.background.width,
+      .height = definition.background.height,
+      .picture = definition.backgroundPicture,
       .stretch = true,
   });
 }

@@ -32,9 +32,9 @@ struct BoardSpec {
 };
 
 // Appends the board's drawn controls, front to back: the pieces, the
-// markers, the points, the lines, `sq`, `Label1`, spec.behindBoard, and
+// markers, the points, the lines, `sq`, `Label1`, definition.behindBoard, and
 // last `Image1`, the screen's rearmost control. Call it after every other
 // drawn control of the window has been appended.
-void appendBoard(std::vector<ControlSpec>& controls, const BoardSpec& spec);
+void appendBoard(std::vector<ControlSpec>& controls, const BoardSpec& definition);
 
 }  // namespace zorvane::ui::layouts

@@ -14,10 +14,12 @@ namespace zorvane::ui::qt {
 
 namespace {
 
-QString toQString(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString toQString(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
-QFont fontOf(const ControlSpec& spec, const QWidget* parent) {
-  return spec.font ? toQFont(*spec.font) : parent->font();
+QFont fontOf(const ControlSpec& definition, const QWidget* parent) {
+  return definition.font ? toQFont(*definition.font) : parent->font();
 }
 
 // Drops a half of a character that a cut at the length limit left behind.
@@ -47,19 +49,20 @@ void drawFlatBorder(QPainter& p, const QRect& r) {
 // --- drawn controls --------------------------------------------------------
 
 DrawnControl::DrawnControl(const Control& c, const InputSink* sink, QWidget* parent)
-    : QWidget(parent), spec_(c.spec()), sink_(sink) {
-  const bool sensesMouse = spec_.kind == ControlKind::Label || spec_.kind == ControlKind::Image;
+    : QWidget(parent), definition_(c.definition()), sink_(sink) {
+  const bool sensesMouse = definition_.kind == ControlKind::Label || definition_.kind == ControlKind::Image;
   setAttribute(Qt::WA_TransparentForMouseEvents, !sensesMouse);
   setMouseTracking(sensesMouse);
-  setFont(fontOf(spec_, parent));
-  if (spec_.kind == ControlKind::Line) {
+  setFont(fontOf(definition_, parent));
+  if (definition_.kind == ControlKind::Line) {
     // The widget spans the line's bounding box, widened by the pen.
-    const int pad = std::max(1, spec_.borderWidth);
-    const QRect box = QRect(QPoint(px(std::min(spec_.x1, spec_.x2)), px(std::min(spec_.y1, spec_.y2))),
-                            QPoint(px(std::max(spec_.x1, spec_.x2)), px(std::max(spec_.y1, spec_.y2))));
+    const int pad = std::max(1, definition_.borderWidth);
+    const QRect box = QRect(
+        QPoint(px(std::min(definition_.x1, definition_.x2)), px(std::min(definition_.y1, definition_.y2))),
+        QPoint(px(std::max(definition_.x1, definition_.x2)), px(std::max(definition_.y1, definition_.y2))));
     setGeometry(box.adjusted(-pad, -pad, pad, pad));
   } else {
-    setGeometry(pxRect(spec_.left, spec_.top, spec_.width, spec_.height));
+    setGeometry(pxRect(definition_.left, definition_.top, definition_.width, definition_.height));
   }
   sync(c);
 }
@@ -75,7 +78,7 @@ void DrawnControl::sync(const Control& c) {
 
 void DrawnControl::paintEvent(QPaintEvent* e) {
   QPainter p(this);
-  switch (spec_.kind) {
+  switch (definition_.kind) {
     case ControlKind::Label: paintLabel(p); break;
     case ControlKind::Image:
       // In bands of a few rows: Qt's raster engine hands a taller fill, or
@@ -95,12 +98,12 @@ void DrawnControl::paintEvent(QPaintEvent* e) {
 }
 
 void DrawnControl::paintLabel(QPainter& p) {
-  if (!spec_.transparent) p.fillRect(rect(), toQColor(back_));
+  if (!definition_.transparent) p.fillRect(rect(), toQColor(back_));
   QRect textArea = rect();
-  if (spec_.border == Border::FlatSingle) {
+  if (definition_.border == Border::FlatSingle) {
     drawFlatBorder(p, rect());
     textArea.adjust(1, 1, -1, -1);
-  } else if (spec_.border == Border::Sunken) {
+  } else if (definition_.border == Border::Sunken) {
     QStyleOptionFrame opt;
     opt.initFrom(this);
     opt.rect = rect();
@@ -109,9 +112,9 @@ void DrawnControl::paintLabel(QPainter& p) {
     style()->drawPrimitive(QStyle::PE_Frame, &opt, &p, this);
     textArea.adjust(2, 2, -2, -2);
   }
-  p.setPen(toQColor(spec_.foreColour.value_or(sys(SystemColour::WindowText))));
+  p.setPen(toQColor(definition_.foreColour.value_or(sys(SystemColour::WindowText))));
   p.setFont(font());
-  const int align = (spec_.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+  const int align = (definition_.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
   // Plain text only: a caption is never read as markup.
   p.drawText(textArea, align | Qt::TextWordWrap, text_);
 }
@@ -119,7 +122,7 @@ void DrawnControl::paintLabel(QPainter& p) {
 void DrawnControl::paintImage(QPainter& p) {
   if (!picture_.empty()) {
     const QPixmap& pic = pictureFor(picture_);
-    if (spec_.stretch) {
+    if (definition_.stretch) {
       p.setRenderHint(QPainter::SmoothPixmapTransform);
       p.drawPixmap(rect(), pic);
     } else {
@@ -131,14 +134,14 @@ void DrawnControl::paintImage(QPainter& p) {
 
 void DrawnControl::paintShape(QPainter& p) {
   QRect r = rect();
-  if (spec_.shape == ShapeKind::Square) {
+  if (definition_.shape == ShapeKind::Square) {
     const int side = std::min(r.width(), r.height());
     r = QRect(r.left() + (r.width() - side) / 2, r.top() + (r.height() - side) / 2, side, side);
   }
-  if (spec_.filled) p.fillRect(r, toQColor(spec_.fillColour));
+  if (definition_.filled) p.fillRect(r, toQColor(definition_.fillColour));
   // The border is drawn inside the shape's box.
-  const int w = std::max(1, spec_.borderWidth);
-  const QColor colour = toQColor(spec_.borderColour.value_or(rgb(0x000000)));
+  const int w = std::max(1, definition_.borderWidth);
+  const QColor colour = toQColor(definition_.borderColour.value_or(rgb(0x000000)));
   p.fillRect(QRect(r.left(), r.top(), r.width(), w), colour);
   p.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), colour);
   p.fillRect(QRect(r.left(), r.top(), w, r.height()), colour);
@@ -147,26 +150,32 @@ void DrawnControl::paintShape(QPainter& p) {
 
 void DrawnControl::paintLine(QPainter& p) {
   const QPoint origin = pos();
-  p.setPen(QPen(toQColor(spec_.borderColour.value_or(rgb(0x000000))), std::max(1, spec_.borderWidth)));
-  p.drawLine(QPoint(px(spec_.x1), px(spec_.y1)) - origin, QPoint(px(spec_.x2), px(spec_.y2)) - origin);
+  p.setPen(
+      QPen(toQColor(definition_.borderColour.value_or(rgb(0x000000))), std::max(1, definition_.borderWidth)));
+  p.drawLine(QPoint(px(definition_.x1), px(definition_.y1)) - origin,
+             QPoint(px(definition_.x2), px(definition_.y2)) - origin);
 }
 
-void DrawnControl::mouseMoveEvent(QMouseEvent*) { sink_->mouseMove(spec_.name); }
+void DrawnControl::mouseMoveEvent(QMouseEvent*) {
+  sink_->mouseMove(definition_.name);
+}
 
-void DrawnControl::mousePressEvent(QMouseEvent* e) { pressed_ = e->button() == Qt::LeftButton; }
+void DrawnControl::mousePressEvent(QMouseEvent* e) {
+  pressed_ = e->button() == Qt::LeftButton;
+}
 
 void DrawnControl::mouseReleaseEvent(QMouseEvent* e) {
   // A click is a press and a release over the same control.
   const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
   pressed_ = false;
-  if (click) sink_->click(spec_.name);
+  if (click) sink_->click(definition_.name);
 }
 
 // --- picture box ------------------------------------------------------------
 
-PictureBox::PictureBox(const Control& c, QWidget* parent) : QWidget(parent), spec_(c.spec()) {
-  setGeometry(pxRect(spec_.left, spec_.top, spec_.width, spec_.height));
-  setFont(fontOf(spec_, parent));
+PictureBox::PictureBox(const Control& c, QWidget* parent) : QWidget(parent), definition_(c.definition()) {
+  setGeometry(pxRect(definition_.left, definition_.top, definition_.width, definition_.height));
+  setFont(fontOf(definition_, parent));
   sync(c);
 }
 
@@ -178,20 +187,20 @@ void PictureBox::sync(const Control& c) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), toQColor(spec_.backColour.value_or(sys(SystemColour::ButtonFace))));
+  p.fillRect(rect(), toQColor(definition_.backColour.value_or(sys(SystemColour::ButtonFace))));
   if (!picture_.empty()) p.drawPixmap(0, 0, pictureFor(picture_));
 }
 
 // --- windowed controls ------------------------------------------------------
 
 namespace {
-void placeWindowed(QWidget* w, const ControlSpec& spec, QWidget* parent) {
-  w->setGeometry(pxRect(spec.left, spec.top, spec.width, spec.height));
-  w->setFont(fontOf(spec, parent));
-  if (spec.backColour) {
+void placeWindowed(QWidget* w, const ControlSpec& definition, QWidget* parent) {
+  w->setGeometry(pxRect(definition.left, definition.top, definition.width, definition.height));
+  w->setFont(fontOf(definition, parent));
+  if (definition.backColour) {
     QPalette pal = w->palette();
-    pal.setColor(QPalette::Button, toQColor(*spec.backColour));
-    pal.setColor(QPalette::Window, toQColor(*spec.backColour));
+    pal.setColor(QPalette::Button, toQColor(*definition.backColour));
+    pal.setColor(QPalette::Window, toQColor(*definition.backColour));
     w->setPalette(pal);
     w->setAutoFillBackground(true);
   }
@@ -199,17 +208,17 @@ void placeWindowed(QWidget* w, const ControlSpec& spec, QWidget* parent) {
 }  // namespace
 
 TextBox::TextBox(const Control& c, const InputSink* sink, QWidget* parent) : QLineEdit(parent) {
-  const ControlSpec& spec = c.spec();
-  placeWindowed(this, spec, parent);
-  setFrame(spec.framed);
-  if (spec.maxLength > 0) setMaxLength(spec.maxLength);
+  const ControlSpec& definition = c.definition();
+  placeWindowed(this, definition, parent);
+  setFrame(definition.framed);
+  if (definition.maxLength > 0) setMaxLength(definition.maxLength);
   setValidator(new WholeCharacters(this));
-  if (spec.foreColour) {
+  if (definition.foreColour) {
     QPalette pal = palette();
-    pal.setColor(QPalette::Text, toQColor(*spec.foreColour));
+    pal.setColor(QPalette::Text, toQColor(*definition.foreColour));
     setPalette(pal);
   }
-  const std::string name(spec.name);
+  const std::string name(definition.name);
   connect(this, &QLineEdit::textEdited, this,
           [sink, name](const QString& t) { sink->text(name, t.toUtf8().toStdString()); });
   sync(c);
@@ -222,20 +231,20 @@ void TextBox::sync(const Control& c) {
 }
 
 CommandButton::CommandButton(const Control& c, const InputSink* sink, QWidget* parent) : QPushButton(parent) {
-  const ControlSpec& spec = c.spec();
-  placeWindowed(this, spec, parent);
-  setText(toQString(spec.text));
-  setDefault(spec.isDefault);
+  const ControlSpec& definition = c.definition();
+  placeWindowed(this, definition, parent);
+  setText(toQString(definition.text));
+  setDefault(definition.isDefault);
   setAutoDefault(false);
-  const std::string name(spec.name);
+  const std::string name(definition.name);
   connect(this, &QPushButton::clicked, this, [sink, name] { sink->click(name); });
   setVisible(c.visible());
 }
 
 CheckBox::CheckBox(const Control& c, const InputSink* sink, QWidget* parent)
-    : QCheckBox(parent), sink_(sink), name_(c.spec().name) {
-  placeWindowed(this, c.spec(), parent);
-  setText(toQString(c.spec().text));
+    : QCheckBox(parent), sink_(sink), name_(c.definition().name) {
+  placeWindowed(this, c.definition(), parent);
+  setText(toQString(c.definition().text));
   setTristate(true);
   sync(c);
 }
@@ -253,10 +262,10 @@ void CheckBox::nextCheckState() {
 }
 
 OptionButton::OptionButton(const Control& c, const InputSink* sink, QWidget* parent) : QRadioButton(parent) {
-  placeWindowed(this, c.spec(), parent);
-  setText(toQString(c.spec().text));
+  placeWindowed(this, c.definition(), parent);
+  setText(toQString(c.definition().text));
   setAutoExclusive(false);  // the model keeps the screen's one group
-  const std::string name(c.spec().name);
+  const std::string name(c.definition().name);
   connect(this, &QRadioButton::clicked, this, [this, sink, name] {
     sink->click(name);
     setChecked(value_);  // a click on the chosen button must not clear it
@@ -271,8 +280,8 @@ void OptionButton::sync(const Control& c) {
 }
 
 Frame::Frame(const Control& c, QWidget* parent) : QGroupBox(parent) {
-  placeWindowed(this, c.spec(), parent);
-  setTitle(toQString(c.spec().text));
+  placeWindowed(this, c.definition(), parent);
+  setTitle(toQString(c.definition().text));
   setFlat(false);
   setVisible(c.visible());
 }

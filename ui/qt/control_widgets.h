@@ -38,7 +38,7 @@ class DrawnControl : public QWidget, public ControlView {
   void paintShape(QPainter& p);
   void paintLine(QPainter& p);
 
-  const ControlSpec& spec_;
+  const ControlSpec& definition_;
   const InputSink* sink_;
   QString text_;
   Colour back_;
@@ -57,7 +57,7 @@ class PictureBox : public QWidget, public ControlView {
   void paintEvent(QPaintEvent*) override;
 
  private:
-  const ControlSpec& spec_;
+  const ControlSpec& definition_;
   std::string picture_;
 };
 

@@ -21,7 +21,8 @@ Qt::WindowFlags flagsFor(const WindowSpec& w) {
       return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     case WindowBorder::FixedSingle: break;
   }
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+  Qt::WindowFlags flags =
+      Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
   if (w.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
   return flags;
 }
@@ -52,7 +53,7 @@ ScreenWindow::ScreenWindow(const Screen& screen, Runtime& rt)
 void ScreenWindow::build(const Screen& screen, std::string_view container, QWidget* parent) {
   for (const bool windowed : {false, true}) {
     for (const Control& c : screen.controls() | std::views::reverse) {
-      if (c.spec().container != container || isWindowed(c.kind()) != windowed) continue;
+      if (c.definition().container != container || isWindowed(c.kind()) != windowed) continue;
       if (c.kind() == ControlKind::Timer) continue;
       QWidget* w = create(c, parent);
       widgets_[c.name()] = w;
@@ -84,7 +85,9 @@ void ScreenWindow::sync(const Control& c) {
   if (it != views_.end() && it->second) it->second->sync(c);
 }
 
-void ScreenWindow::setOuterHeight(int twips) { setFixedHeight(px(twips - kNonClientHeightTwips)); }
+void ScreenWindow::setOuterHeight(int twips) {
+  setFixedHeight(px(twips - kNonClientHeightTwips));
+}
 
 void ScreenWindow::present(bool modal) {
   setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
@@ -120,9 +123,10 @@ void ScreenWindow::paintEvent(QPaintEvent* e) {
 }
 
 void ScreenWindow::pressButton(bool cancel) {
-  for (const ControlSpec& spec : layout_.controls) {
-    if (spec.kind == ControlKind::CommandButton && (cancel ? spec.isCancel : spec.isDefault)) {
-      sink_.click(spec.name);
+  for (const ControlSpec& definition : layout_.controls) {
+    if (definition.kind == ControlKind::CommandButton &&
+        (cancel ? definition.isCancel : definition.isDefault)) {
+      sink_.click(definition.name);
       return;
     }
   }
