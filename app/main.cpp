@@ -1,5 +1,6 @@
 // Zorvane: the splash first, then the menus and the matches.
 #include <QApplication>
+#include <QPixmapCache>
 #include <random>
 
 #include "app/game_behaviours.h"
@@ -8,6 +9,9 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // The pictures are decoded once and shared already; Qt's own pixmap cache
+  // would only wake an idle game to flush itself half a minute after a paint.
+  QPixmapCache::setCacheLimit(0);
   zorvane::ui::qt::QtPlatform platform;
   zorvane::ui::Runtime runtime(platform, zorvane::app::gameBehaviours(std::random_device{}()));
   platform.attach(runtime);
