@@ -1,5 +1,7 @@
 #include "ai/levels.h"
 
+#include <algorithm>
+
 #include "ai/solved_game.h"
 
 namespace zorvane::ai {
@@ -14,23 +16,54 @@ MoveList filtered(const MoveList& moves, Keep keep) {
   return kept;
 }
 
-MoveList bestInSolvedGame(Position position, const MoveList& moves) {
-  const SolvedGame& game = solvedGame();
-  int best = 0;
-  bool first = true;
-  for (Move m : moves) {
-    const int score = preference(game.valueOfMove(position, m));
-    if (first || score > best) best = score;
-    first = false;
-  }
-  return filtered(moves, [&](Move m) { return preference(game.valueOfMove(position, m)) == best; });
+// The moves that score highest; `score` maps a move to an int, higher better.
+template <typename Score>
+MoveList highestScoring(const MoveList& moves, Score score) {
+  if (moves.empty()) return moves;
+  int best = score(moves.moves[0]);
+  for (Move m : moves) best = std::max(best, score(m));
+  return filtered(moves, [&](Move m) { return score(m) == best; });
+}
+
+// A value as a mover that sees `horizon` plies ahead knows it.
+Value withinHorizon(Value value, int horizon) {
+  return value.distance <= horizon ? value : Value{};
 }
 
 }  // namespace
 
+MoveList bestMoves(Position position) {
+  const SolvedGame& game = solvedGame();
+  return highestScoring(legalMoves(position),
+                        [&](Move m) { return preference(game.valueOfMove(position, m)); });
+}
+
+MoveList movesWithin(Position position, int horizon) {
+  const SolvedGame& game = solvedGame();
+  return highestScoring(legalMoves(position), [&](Move m) {
+    return preference(withinHorizon(game.valueOfMove(position, m), horizon));
+  });
+}
+
+int losingReplies(Position position, Move move) {
+  if (isWinningMove(position, move)) return 0;
+  const SolvedGame& game = solvedGame();
+  const Position after = play(position, move);
+  const MoveList replies = legalMoves(after);
+  return static_cast<int>(std::count_if(replies.begin(), replies.end(), [&](Move r) {
+    return game.valueOfMove(after, r).outcome == Outcome::Loss;
+  }));
+}
+
 MoveList candidateMoves(Level level, Position position) {
   const MoveList moves = legalMoves(position);
-  if (level == Level::Perfect) return bestInSolvedGame(position, moves);
+  switch (level) {
+    case Level::Perfect:
+      return highestScoring(bestMoves(position), [&](Move m) { return losingReplies(position, m); });
+    case Level::Hard: return movesWithin(position, kHardHorizon);
+    case Level::Easy:
+    case Level::Normal: break;
+  }
 
   const MoveList wins = filtered(moves, [&](Move m) { return isWinningMove(position, m); });
   if (!wins.empty()) return wins;

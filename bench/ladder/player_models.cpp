@@ -1,0 +1,122 @@
+#include "bench/ladder/player_models.h"
+
+#include <algorithm>
+
+#include "ai/levels.h"
+#include "ai/solved_game.h"
+
+namespace zorvane::bench {
+namespace {
+
+using ai::Move;
+using ai::MoveList;
+using ai::Position;
+
+template <typename Keep>
+MoveList filtered(const MoveList& moves, Keep keep) {
+  MoveList kept;
+  for (Move m : moves) {
+    if (keep(m)) kept.moves[kept.size++] = m;
+  }
+  return kept;
+}
+
+Move anyOf(const MoveList& moves, ai::SplitMix64& random) {
+  return moves.moves[random.below(static_cast<std::uint64_t>(moves.size))];
+}
+
+MoveList wins(Position p, const MoveList& moves) {
+  return filtered(moves, [&](Move m) { return ai::isWinningMove(p, m); });
+}
+
+// The side to move in `p` wins whatever the other side answers to its next
+// move: some move of it, not winning at once, leaves the other side no
+// winning move and only moves that let it win at once (a double threat).
+bool setsUpDoubleThreat(Position p) {
+  for (Move m : ai::legalMoves(p)) {
+    if (ai::isWinningMove(p, m)) continue;
+    const Position answer = ai::play(p, m);
+    if (ai::canWinAtOnce(answer) || !ai::hasMove(answer)) continue;
+    bool everyReplyLoses = true;
+    for (Move r : ai::legalMoves(answer)) everyReplyLoses = everyReplyLoses && ai::canWinAtOnce(ai::play(answer, r));
+    if (everyReplyLoses) return true;
+  }
+  return false;
+}
+
+// The score that ranks moves highest first: the most traps, then the least seen.
+template <typename Score>
+MoveList highestScoring(const MoveList& moves, Score score) {
+  int best = score(moves.moves[0]);
+  for (Move m : moves) best = std::max(best, score(m));
+  return filtered(moves, [&](Move m) { return score(m) == best; });
+}
+
+// Of the computer's replies after `move` that give no win in one away, how
+// many per thousand lose for it with best play: the traps it can fall into.
+int subtleTraps(Position p, Move move) {
+  if (ai::isWinningMove(p, move)) return 1000;
+  const ai::SolvedGame& solved = ai::solvedGame();
+  const Position after = ai::play(p, move);
+  int plausible = 0, losing = 0;
+  for (Move r : ai::legalMoves(after)) {
+    const ai::Value v = solved.valueOfMove(after, r);
+    if (v.outcome == ai::Outcome::Loss && v.distance <= 2) continue;
+    ++plausible;
+    if (v.outcome == ai::Outcome::Loss) ++losing;
+  }
+  return plausible == 0 ? 0 : 1000 * losing / plausible;
+}
+
+MoveList forTheWin(const ai::GameRecord& game) {
+  const ai::Placement now = game.current();
+  const Position p = now.position();
+  const MoveList traps = highestScoring(ai::bestMoves(p), [&](Move m) { return subtleTraps(p, m); });
+  return highestScoring(traps, [&](Move m) { return -game.occurrences(now.after(m)); });
+}
+
+}  // namespace
+
+std::string_view nameOf(PlayerModel model) {
+  switch (model) {
+    case PlayerModel::Random: return "Random";
+    case PlayerModel::Greedy: return "Greedy";
+    case PlayerModel::Blocker: return "Blocker";
+    case PlayerModel::Lookahead: return "Lookahead";
+    case PlayerModel::Perfect: return "Perfect";
+    case PlayerModel::NearPerfect: return "Perfect, 5 % random";
+  }
+  return "?";
+}
+
+Move playerMove(PlayerModel model, const ai::GameRecord& game, ai::SplitMix64& random) {
+  const Position p = game.current().position();
+  const MoveList moves = ai::legalMoves(p);
+  switch (model) {
+    case PlayerModel::Random: return anyOf(moves, random);
+    case PlayerModel::NearPerfect:
+      if (random.below(100) < 5) return anyOf(moves, random);
+      [[fallthrough]];
+    case PlayerModel::Perfect: return anyOf(forTheWin(game), random);
+    case PlayerModel::Greedy:
+    case PlayerModel::Blocker:
+    case PlayerModel::Lookahead: break;
+  }
+  if (const MoveList w = wins(p, moves); !w.empty()) return anyOf(w, random);
+  if (model == PlayerModel::Greedy) return anyOf(moves, random);
+
+  // The computer's threats as they stand, as if it were to move now.
+  const auto computerCanWin = [](Position after) { return ai::canWinAtOnce(after); };
+  if (model == PlayerModel::Blocker) {
+    if (!ai::canWinAtOnce(Position{p.waiting, p.toMove})) return anyOf(moves, random);
+    const MoveList blocks = filtered(moves, [&](Move m) { return !computerCanWin(ai::play(p, m)); });
+    return anyOf(blocks.empty() ? moves : blocks, random);
+  }
+
+  const MoveList noWinInOne = filtered(moves, [&](Move m) { return !computerCanWin(ai::play(p, m)); });
+  const MoveList safe = filtered(noWinInOne, [&](Move m) { return !setsUpDoubleThreat(ai::play(p, m)); });
+  if (!safe.empty()) return anyOf(safe, random);
+  return anyOf(noWinInOne.empty() ? moves : noWinInOne, random);
+}
+
+}  // namespace zorvane::bench
