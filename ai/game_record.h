@@ -27,7 +27,8 @@ struct Placement {
     const auto moved = [&](CellMask pieces) {
       return static_cast<CellMask>((pieces & ~cellBit(move.from)) | cellBit(move.to));
     };
-    return playerToMove ? Placement{moved(player), computer, false} : Placement{player, moved(computer), true};
+    return playerToMove ? Placement{moved(player), computer, false}
+                        : Placement{player, moved(computer), true};
   }
 };
 

@@ -17,7 +17,9 @@ void step(Runtime& rt, int amount) {
   counter.setNumber(counter.number() + amount);
 }
 
-void reset(Runtime& rt) { rt.ctl(ScreenId::game1, "cmd").setText("0"); }
+void reset(Runtime& rt) {
+  rt.ctl(ScreenId::game1, "cmd").setText("0");
+}
 
 void heightToggle(Runtime& rt) {
   if (rt.ctl(ScreenId::game1, "cmd").text() != ui::decimal(kPanelUnlockCount)) return;

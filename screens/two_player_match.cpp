@@ -18,10 +18,14 @@ namespace {
 constexpr ScreenId kScreen = ScreenId::game1;
 constexpr int kPlacementsPerGame = 6;
 
-ui::ControlRef at(Runtime& rt, const char* name) { return rt.ctl(kScreen, name); }
+ui::ControlRef at(Runtime& rt, const char* name) {
+  return rt.ctl(kScreen, name);
+}
 
 // Turn flag `p1`: 1 while side one is on turn, 0 while side two is.
-int turnValue(Side side) { return side == Side::One ? 1 : 0; }
+int turnValue(Side side) {
+  return side == Side::One ? 1 : 0;
+}
 
 void showTurnArrow(Runtime& rt, Side side) {
   at(rt, "i1").setVisible(side == Side::One);
@@ -88,7 +92,9 @@ void placementCounterChanged(Runtime& rt) {
   if (count.number() == kPlacementsPerGame) at(rt, "full").setValue(1);
 }
 
-void placementCountChanged(Runtime& rt) { at(rt, "p1").setValue(at(rt, "p1").value() == 1 ? 0 : 1); }
+void placementCountChanged(Runtime& rt) {
+  at(rt, "p1").setValue(at(rt, "p1").value() == 1 ? 0 : 1);
+}
 
 void pieceClick(Runtime& rt, Side side, int cell) {
   startUpIfDue(rt);
@@ -122,7 +128,8 @@ ui::ScreenBehaviour twoPlayerBehaviour() {
     b.click[rules::cellControl('m', n)] = [n](Runtime& rt) { pieceClick(rt, Side::One, n); };
     b.click[rules::cellControl('a', n)] = [n](Runtime& rt) { pieceClick(rt, Side::Two, n); };
     b.mouseMove[rules::cellControl('z', n)] = [n](Runtime& rt) {
-      rules::showMarkerOnHover(Board(rt, kScreen), n, rules::MatchKind::TwoPlayer, at(rt, "full").value() != 1);
+      rules::showMarkerOnHover(Board(rt, kScreen), n, rules::MatchKind::TwoPlayer,
+                               at(rt, "full").value() != 1);
     };
   }
   b.mouseMove["Label1"] = [](Runtime& rt) { rules::hideAllMarkers(Board(rt, kScreen)); };

@@ -14,6 +14,13 @@ void announceWinner(Runtime& rt, std::string_view winnerName) {
   rt.show(ScreenId::winner, true);
 }
 
+void announceDraw(Runtime& rt) {
+  rt.ctl(ScreenId::winner, "Label1").setText("Same position");  // loads the screen and starts its timer
+  rt.ctl(ScreenId::winner, "winnernme").setText("came up three times");
+  rt.ctl(ScreenId::winner, "Label2").setText("A Draw!!!");
+  rt.show(ScreenId::winner, true);
+}
+
 ui::ScreenBehaviour winnerBehaviour() {
   ui::ScreenBehaviour b;
   b.timer["Timer1"] = [](Runtime& rt) {

@@ -88,21 +88,23 @@ int main() {
   const PlayerModel models[] = {PlayerModel::Random, PlayerModel::Greedy, PlayerModel::Blocker,
                                 PlayerModel::Lookahead, PlayerModel::Perfect};
 
-  std::printf("%d games per pairing, the player first from the opening; player wins / computer wins / draws "
-              "in %%, and the median game length in plies.\n\n",
-              kGames);
+  std::printf(
+      "%d games per pairing, the player first from the opening; player wins / computer wins / draws "
+      "in %%, and the median game length in plies.\n\n",
+      kGames);
   std::printf("| player model | computer | player wins | computer wins | draws | median plies |\n");
   std::printf("|---|---|---|---|---|---|\n");
   std::uint64_t seed = 1;
   for (PlayerModel model : models) {
     for (const Computer& c : strengths) {
       Tally t = playMany(model, c, seed++);
-      std::printf("| %s | %s | %.1f | %.1f | %.1f | %d |\n", std::string(bench::nameOf(model)).c_str(), c.name,
-                  t.percent(t.player), t.percent(t.computer), t.percent(t.draws), t.medianLength());
+      std::printf("| %s | %s | %.1f | %.1f | %.1f | %d |\n", std::string(bench::nameOf(model)).c_str(),
+                  c.name, t.percent(t.player), t.percent(t.computer), t.percent(t.draws), t.medianLength());
     }
   }
 
-  std::printf("\nAgainst Perfect, its preference for traps beside a uniform choice among the best moves:\n\n");
+  std::printf(
+      "\nAgainst Perfect, its preference for traps beside a uniform choice among the best moves:\n\n");
   std::printf("| player model | Perfect chooses | player loses | draws | median plies |\n");
   std::printf("|---|---|---|---|---|\n");
   const Computer perfects[] = {{"among traps", Level::Perfect}, {"uniformly", Level::Perfect, true}};

@@ -38,7 +38,8 @@ bool setsUpDoubleThreat(Position p) {
     const Position answer = ai::play(p, m);
     if (ai::canWinAtOnce(answer) || !ai::hasMove(answer)) continue;
     bool everyReplyLoses = true;
-    for (Move r : ai::legalMoves(answer)) everyReplyLoses = everyReplyLoses && ai::canWinAtOnce(ai::play(answer, r));
+    for (Move r : ai::legalMoves(answer))
+      everyReplyLoses = everyReplyLoses && ai::canWinAtOnce(ai::play(answer, r));
     if (everyReplyLoses) return true;
   }
   return false;

@@ -23,6 +23,7 @@
 #include "app/game_behaviours.h"
 #include "rules/board.h"
 #include "rules/rule_steps.h"
+#include "tests/core/computer_match_fixture.h"
 #include "ui/headless/driver.h"
 #include "ui/hit_test.h"
 #include "ui/layout.h"
@@ -30,192 +31,10 @@
 namespace zorvane {
 namespace {
 
+using namespace testing_match;
 using rules::cellControl;
 using ui::Driver;
 using ui::ScreenId;
-
-constexpr ScreenId kGame = ScreenId::game;
-constexpr ScreenId kWinner = ScreenId::winner;
-constexpr int kPause = screens::kComputerPauseMs;
-constexpr int kBoardClearMs = 20;
-
-// Cells 1..9: the computer on 1, 6, 8, the player on 2, 3, 4.
-constexpr std::string_view kOpeningBoard = "ammm.a.a.";
-
-// The player's first move 4 to 5 leaves the player on 2, 3, 5 and the
-// computer to choose among moves that the three strengths judge apart:
-// 1 to 4 lets the player make a line at once, only 8 to 9 is perfect.
-constexpr ai::Move kProbe{4, 5};
-
-std::string moveText(ai::Move m) {
-  return std::to_string(m.from) + ">" + std::to_string(m.to);
-}
-
-const char* levelButton(ai::Level level) {
-  switch (level) {
-    case ai::Level::Easy: return "levelEasy";
-    case ai::Level::Normal: return "levelNormal";
-    case ai::Level::Perfect: return "levelPerfect";
-  }
-  return "";
-}
-
-bool contains(const ai::MoveList& moves, ai::Move m) {
-  return std::find(moves.begin(), moves.end(), m) != moves.end();
-}
-
-// The player's best move by the solved game: quick wins, then draws.
-ai::Move bestMove(ai::Position p) {
-  const ai::MoveList moves = ai::legalMoves(p);
-  return *std::max_element(moves.begin(), moves.end(), [&](ai::Move a, ai::Move b) {
-    return ai::preference(ai::solvedGame().valueOfMove(p, a)) <
-           ai::preference(ai::solvedGame().valueOfMove(p, b));
-  });
-}
-
-enum class Winner { None, Player, Computer };
-
-// One program, taken to `game` the way a person gets there: the splash, a
-// name in the menu, "Play !" with "vs Computer" preset.
-class Match {
- public:
-  explicit Match(std::uint64_t seed, std::string_view name = "Ann") : d(app::gameBehaviours(seed)) {
-    d.start();
-    d.advance(4000);
-    openFromMenu(name);
-  }
-
-  void openFromMenu(std::string_view name) {
-    ASSERT_TRUE(d.rt().acceptsInput(ScreenId::Welcome));
-    d.type(ScreenId::Welcome, "Text1", name);
-    ASSERT_EQ(d.ctl(ScreenId::Welcome, "vscomp").value(), 1);
-    ASSERT_EQ(d.click(ScreenId::Welcome, "Command1"), "Command1");
-    ASSERT_TRUE(d.rt().isShown(kGame));
-  }
-
-  ui::ControlRef ctl(std::string_view name) { return d.ctl(kGame, std::string(name)); }
-  std::string text(std::string_view name) { return ctl(name).text(); }
-  bool shows(std::string_view name) { return ctl(name).visible(); }
-
-  // Cells 1..9 as 'm' (the player), 'a' (the computer) or '.' (empty).
-  std::string board() {
-    std::string cells;
-    for (int n = 1; n <= rules::kCells; ++n) {
-      cells += shows(cellControl('m', n)) ? 'm' : shows(cellControl('a', n)) ? 'a' : '.';
-    }
-    return cells;
-  }
-  // The shown pieces that carry a frame, e.g. "a8 ".
-  std::string framed() {
-    std::string out;
-    for (char family : {'m', 'a'}) {
-      for (int n = 1; n <= rules::kCells; ++n) {
-        const auto piece = ctl(cellControl(family, n));
-        if (piece.visible() && piece.borderStyle() == 1) out += cellControl(family, n) + " ";
-      }
-    }
-    return out;
-  }
-  std::string markersShown() {
-    std::string out;
-    for (int n = 1; n <= rules::kCells; ++n) {
-      if (shows(cellControl('g', n))) out += cellControl('g', n) + " ";
-    }
-    return out;
-  }
-  // Whose turn the pointers show.
-  std::string turn() {
-    const bool player = shows("Image14"), computer = shows("Image13");
-    if (player && !computer) return "player";
-    if (computer && !player) return "computer";
-    return player ? "both" : "none";
-  }
-  std::string scores() { return text("scoreulo") + ":" + text("scorecomp"); }
-  // Board, frames, turn and the pause timer in one line, for whole-state checks.
-  std::string state() {
-    return board() + " [" + framed() + "] " + turn() + (ctl("Timer1").enabled() ? " pausing" : "");
-  }
-
-  ai::Position position() {
-    ai::CellMask player = 0, computer = 0;
-    for (int n = 1; n <= rules::kCells; ++n) {
-      if (shows(cellControl('m', n))) player |= ai::cellBit(n);
-      if (shows(cellControl('a', n))) computer |= ai::cellBit(n);
-    }
-    return {player, computer};
-  }
-
-  void pointAt(int cell) { ASSERT_EQ(d.hover(kGame, cellControl('z', cell)), cellControl('z', cell)); }
-  void pointAtBoard() { ASSERT_EQ(d.hover(kGame, "Label1"), "Label1"); }
-  // A click on an empty cell where a person aims: its marker when shown, else its point.
-  std::optional<std::string> clickCell(int cell) {
-    const std::string marker = cellControl('g', cell);
-    return d.click(kGame, shows(marker) ? marker : cellControl('z', cell));
-  }
-  void select(int cell) { ASSERT_EQ(d.click(kGame, cellControl('m', cell)), cellControl('m', cell)); }
-  // Select, point at the target, click its marker.
-  void move(ai::Move m) {
-    select(m.from);
-    pointAt(m.to);
-    ASSERT_TRUE(shows(cellControl('g', m.to))) << moveText(m);
-    ASSERT_EQ(clickCell(m.to), cellControl('g', m.to));
-  }
-  void chooseLevel(ai::Level level) { ASSERT_EQ(d.click(kGame, levelButton(level)), levelButton(level)); }
-
-  // The computer's turn to its end: the framed piece is the one that moves.
-  ai::Move awaitComputer() {
-    ai::Move m;
-    const std::string before = board();
-    for (int n = 1; n <= rules::kCells; ++n) {
-      if (before[n - 1] == 'a' && ctl(cellControl('a', n)).borderStyle() == 1) m.from = n;
-    }
-    d.advance(kPause);
-    const std::string after = board();
-    for (int n = 1; n <= rules::kCells; ++n) {
-      if (before[n - 1] == '.' && after[n - 1] == 'a') m.to = n;
-    }
-    return m;
-  }
-
-  // Every announcement from now on is recorded and answered: by `whileUp`
-  // when given (which closes it), else by its board clear and "OK".
-  void answerAnnouncements(std::function<void(Driver&)> whileUp = nullptr) {
-    d.platform().setDefaultModalAnswer([this, whileUp](ScreenId id) {
-      ASSERT_EQ(id, kWinner);
-      announced.push_back(d.ctl(kWinner, "winnernme").text());
-      if (whileUp) {
-        whileUp(d);
-        return;
-      }
-      d.advance(kBoardClearMs);
-      d.click(kWinner, "Command1");
-    });
-  }
-
-  // Plays the player's moves from `strategy` until a side wins or `maxMoves`
-  // player moves are made; needs answerAnnouncements().
-  Winner playUntilWin(const std::function<ai::Move(ai::Position)>& strategy, int maxMoves) {
-    for (int k = 0; k < maxMoves; ++k) {
-      if (turn() != "player") {
-        ADD_FAILURE() << "not the player's turn: " << state();
-        return Winner::None;
-      }
-      const std::size_t wins = announced.size();
-      move(strategy(position()));
-      if (announced.size() > wins) return Winner::Player;
-      if (turn() != "computer") {
-        ADD_FAILURE() << "the move gave no turn to the computer: " << state();
-        return Winner::None;
-      }
-      awaitComputer();
-      if (announced.size() > wins) return Winner::Computer;
-    }
-    return Winner::None;
-  }
-
-  Driver d;
-  std::vector<std::string> announced;
-};
 
 class ComputerMatch : public ::testing::Test {
  protected:
@@ -438,28 +257,29 @@ class Strength : public ::testing::TestWithParam<LevelCase> {};
 TEST_P(Strength, TheChosenStrengthPicksTheComputersMoves) {
   const ai::Level level = GetParam().level;
   const ai::Position reply = ai::play(ai::kOpening, kProbe);
-  const ai::MoveList allowed = ai::candidateMoves(level, reply);
   Match m(7);
   if (level != ai::Level::Normal) m.chooseLevel(level);
   bool belowNext = false;  // a move outside the next stronger strength's choices
   for (int game = 0; game < 16; ++game) {
     m.move(kProbe);
     const ai::Move made = m.awaitComputer();
-    EXPECT_TRUE(contains(allowed, made)) << moveText(made);
+    EXPECT_TRUE(mayChoose(level, reply, made)) << moveText(made);
     if (level != ai::Level::Perfect) {
       const auto stronger = static_cast<ai::Level>(static_cast<int>(level) + 1);
-      belowNext = belowNext || !contains(ai::candidateMoves(stronger, reply), made);
+      belowNext = belowNext || !mayChoose(stronger, reply, made);
     }
     ASSERT_EQ(m.d.click(kGame, "start"), "start");
   }
-  if (level != ai::Level::Perfect) {
+  // Here Hard sees everything that matters and plays as Perfect; where the
+  // two differ is shown over every position in the strengths' own tests.
+  if (level == ai::Level::Easy || level == ai::Level::Normal) {
     EXPECT_TRUE(belowNext) << "plays like a stronger level";
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(ComputerMatch, Strength,
                          ::testing::Values(LevelCase{ai::Level::Easy}, LevelCase{ai::Level::Normal},
-                                           LevelCase{ai::Level::Perfect}),
+                                           LevelCase{ai::Level::Hard}, LevelCase{ai::Level::Perfect}),
                          [](const auto& info) { return std::string(levelButton(info.param.level)); });
 
 // The computer chooses at once: a change during the pause leaves the shown
@@ -676,23 +496,49 @@ INSTANTIATE_TEST_SUITE_P(
                       EarlyOk{"ComputersWin", ai::Level::Perfect, false, Winner::Computer, "0:1"}),
     [](const auto& info) { return std::string(info.param.what); });
 
-// The strength buttons sit below the board, each on a spot of its own, and take the keyboard's focus.
-TEST_F(ComputerMatch, TheStrengthButtonsCoverNoOtherControlAndAreInTheTabOrder) {
+bool overlaps(const ui::Rect& r, const ui::Rect& o) {
+  return r.left < o.left + o.width && o.left < r.left + r.width && r.top < o.top + o.height &&
+         o.top < r.top + r.height;
+}
+
+// The strength group, hint and undo each sit on a spot of their own, inside
+// the window, and take the keyboard's focus; the strengths share their group.
+TEST_F(ComputerMatch, TheNewControlsCoverNoOtherControlAndAreInTheTabOrder) {
   const ui::Screen& screen = *m.d.rt().find(kGame);
   const ui::ScreenLayout& layout = ui::layoutOf(kGame);
-  for (ai::Level level : {ai::Level::Easy, ai::Level::Normal, ai::Level::Perfect}) {
-    const std::string button = levelButton(level);
-    EXPECT_TRUE(m.shows(button)) << button;
-    EXPECT_NE(std::find(layout.tabOrder.begin(), layout.tabOrder.end(), button), layout.tabOrder.end())
-        << button;
-    const ui::Rect r = ui::absoluteRect(screen, screen.control(button).definition());
-    EXPECT_LE(r.top + r.height, layout.window.clientHeight) << button;
+  const auto inTabOrder = [&](std::string_view name) {
+    return std::find(layout.tabOrder.begin(), layout.tabOrder.end(), name) != layout.tabOrder.end();
+  };
+  for (std::string_view name : {"levels", "hint", "undo"}) {
+    SCOPED_TRACE(std::string(name));
+    EXPECT_TRUE(m.shows(name));
+    const ui::Rect r = ui::absoluteRect(screen, screen.control(name).definition());
+    EXPECT_GE(r.left, 0);
+    EXPECT_LE(r.left + r.width, layout.window.clientWidth);
+    EXPECT_LE(r.top + r.height, layout.window.clientHeight);
     for (const ui::ControlSpec& other : layout.controls) {
-      if (other.name == button || other.name == "Image1" || other.kind == ui::ControlKind::Timer) continue;
-      const ui::Rect o = ui::absoluteRect(screen, other);
-      const bool overlap = r.left < o.left + o.width && o.left < r.left + r.width &&
-                           r.top < o.top + o.height && o.top < r.top + r.height;
-      EXPECT_FALSE(overlap) << button << " over " << other.name;
+      if (other.name == name || other.container == name || other.name == "Image1" ||
+          other.kind == ui::ControlKind::Timer || !other.visible) {
+        continue;
+      }
+      EXPECT_FALSE(overlaps(r, ui::absoluteRect(screen, other))) << "over " << other.name;
+    }
+  }
+  EXPECT_TRUE(inTabOrder("hint"));
+  EXPECT_TRUE(inTabOrder("undo"));
+  const ui::Rect group = ui::absoluteRect(screen, screen.control("levels").definition());
+  for (ai::Level level : {ai::Level::Easy, ai::Level::Normal, ai::Level::Hard, ai::Level::Perfect}) {
+    const std::string button = levelButton(level);
+    SCOPED_TRACE(button);
+    EXPECT_TRUE(m.shows(button));
+    EXPECT_EQ(screen.control(button).definition().container, "levels");
+    EXPECT_TRUE(inTabOrder(button));
+    const ui::Rect r = ui::absoluteRect(screen, screen.control(button).definition());
+    EXPECT_TRUE(r.left >= group.left && r.top >= group.top && r.left + r.width <= group.left + group.width &&
+                r.top + r.height <= group.top + group.height);
+    for (ai::Level next : {ai::Level::Easy, ai::Level::Normal, ai::Level::Hard, ai::Level::Perfect}) {
+      if (next == level) continue;
+      EXPECT_FALSE(overlaps(r, ui::absoluteRect(screen, screen.control(levelButton(next)).definition())));
     }
   }
 }

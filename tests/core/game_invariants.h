@@ -34,6 +34,13 @@ class GameWatch {
       pending_ += "a win was announced without exactly one match screen shown; ";
       return;
     }
+    // A game against the computer drawn by repetition: no one's win.
+    if (text(rt, ui::ScreenId::winner, "Label2") != "You Won!!!") {
+      if (twoPlayer || text(rt, ui::ScreenId::winner, "Label2") != "A Draw!!!") {
+        pending_ += "the announcement reads '" + text(rt, ui::ScreenId::winner, "Label2") + "'; ";
+      }
+      return;
+    }
     ++wins_;
     const ui::ScreenId match = twoPlayer ? ui::ScreenId::game1 : ui::ScreenId::game;
     Tally& tally = tallyOf(rt, match);

@@ -58,6 +58,17 @@ void Driver::typeKeys(ScreenId id, std::string_view control, std::string_view ke
   }
 }
 
+void Driver::pressShortcut(ScreenId id, std::string_view key) {
+  const Screen* s = rt_.find(id);
+  if (!s) return;
+  for (const Control& c : s->controls()) {
+    if (c.kind() == ControlKind::CommandButton && c.definition().shortcut == key) {
+      rt_.click(id, std::string(c.name()));
+      return;
+    }
+  }
+}
+
 void Driver::pressButton(ScreenId id, bool cancel) {
   const Screen* s = rt_.find(id);
   if (!s) return;

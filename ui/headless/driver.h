@@ -41,6 +41,8 @@ class Driver {
   void typeKeys(ScreenId id, std::string_view control, std::string_view keys);
   void pressEnter(ScreenId id);
   void pressEsc(ScreenId id);
+  // A button's own key, as "H" or "Ctrl+Z", pressed while the screen is active.
+  void pressShortcut(ScreenId id, std::string_view key);
   void close(ScreenId id) { rt_.closeRequested(id); }
 
   // The next modal show is answered by `answer`, run while the handler waits.

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QValidator>
@@ -189,6 +190,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), toQColor(definition_.backColour.value_or(sys(SystemColour::ButtonFace))));
   if (!picture_.empty()) p.drawPixmap(0, 0, pictureFor(picture_));
+  if (definition_.border == Border::FlatSingle) drawFlatBorder(p, rect());
 }
 
 // --- windowed controls ------------------------------------------------------
@@ -238,6 +240,12 @@ CommandButton::CommandButton(const Control& c, const InputSink* sink, QWidget* p
   setAutoDefault(false);
   const std::string name(definition.name);
   connect(this, &QPushButton::clicked, this, [sink, name] { sink->click(name); });
+  if (!definition.shortcut.empty()) {
+    // A key of its own that presses the button while its window is active;
+    // a focused text box keeps its typing.
+    auto* key = new QShortcut(QKeySequence(toQString(definition.shortcut)), this);
+    connect(key, &QShortcut::activated, this, [sink, name] { sink->click(name); });
+  }
   setVisible(c.visible());
 }
 
