@@ -12,6 +12,8 @@ MATCH = "Zorvane\u2122 - The Game"
 WINNER = "Form1"
 PANEL = (248, 255, 206)
 COMPUTER_ARROW, PLAYER_ARROW = (4680, 2242), (4680, 3202)
+# The strength options, inside their panel below the board at (240, 4140).
+EASY, PERFECT = centre(240 + 90, 4140 + 30, 720, 240), centre(240 + 2670, 4140 + 30, 960, 240)
 NEIGHBOURS = {1: (2, 4, 5), 2: (1, 5, 3), 3: (2, 6, 5), 4: (7, 1, 5), 5: (1, 2, 3, 4, 6, 7, 8, 9),
               6: (3, 5, 9), 7: (4, 5, 8), 8: (7, 5, 9), 9: (6, 5, 8)}
 LINES = [(1, 2, 3), (4, 5, 6), (7, 8, 9), (1, 4, 7), (2, 5, 8), (3, 6, 9), (1, 5, 9), (3, 5, 7)]
@@ -104,7 +106,7 @@ def play(s):
     s.key(MENU, "Return")
     s.window(MATCH)
     s.settle(0.3)
-    s.click(MATCH, *centre(1200, 4140, 780, 255))  # "Easy"
+    s.click(MATCH, *EASY)
     s.move(MATCH, 1500, 1100)
     opening = read_board(s)
     expect(opening == {1: "computer", 2: "player", 3: "player", 4: "player", 5: "empty", 6: "computer",
@@ -120,7 +122,7 @@ def play(s):
     expect(sorted(n for n, v in board.items() if v == "player") == [2, 3, 4], f"no new opening: {board}")
 
     # Against "Perfect" the same player never gets a winning move.
-    s.click(MATCH, *centre(3000, 4140, 900, 255))
+    s.click(MATCH, *PERFECT)
     expect(play_until_the_end(s, 20) != "player", "the player beat Perfect")
     if WINNER in s.titles():
         s.key(WINNER, "Return")

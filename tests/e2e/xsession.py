@@ -206,6 +206,8 @@ def run(test, program):
         status = 1
     finally:
         session.close()
-    if status == 0:
+    if status == 0 and not os.environ.get("ZORVANE_E2E_KEEP"):
         shutil.rmtree(artefacts, ignore_errors=True)
+    elif status == 0:
+        print(f"screenshots kept in {artefacts}")
     return status
