@@ -95,13 +95,35 @@ int main() {
   std::printf("| player model | computer | player wins | computer wins | draws | median plies |\n");
   std::printf("|---|---|---|---|---|---|\n");
   std::uint64_t seed = 1;
-  for (PlayerModel model : models) {
-    for (const Computer& c : strengths) {
+  double won[5][4] = {};  // the player's win rate by model and strength
+  for (int mi = 0; mi < 5; ++mi) {
+    const PlayerModel model = models[mi];
+    for (int si = 0; si < 4; ++si) {
+      const Computer& c = strengths[si];
       Tally t = playMany(model, c, seed++);
+      won[mi][si] = t.percent(t.player);
       std::printf("| %s | %s | %.1f | %.1f | %.1f | %d |\n", std::string(bench::nameOf(model)).c_str(),
                   c.name, t.percent(t.player), t.percent(t.computer), t.percent(t.draws), t.medianLength());
     }
   }
+
+  // The ladder's targets, each with what was measured.
+  std::printf("\nTargets:\n\n");
+  const auto target = [](bool holds, const std::string& what) {
+    std::printf("- %s: %s\n", holds ? "holds" : "MISSED", what.c_str());
+  };
+  for (int mi = 0; mi < 5; ++mi) {
+    const bool falling = won[mi][0] > won[mi][1] && won[mi][1] > won[mi][2] && won[mi][2] > won[mi][3];
+    target(falling, std::string(bench::nameOf(models[mi])) + " wins fall strictly from Easy to Perfect");
+  }
+  bool perfectNeverLoses = true;
+  for (int mi = 0; mi < 5; ++mi) perfectNeverLoses = perfectNeverLoses && won[mi][3] == 0;
+  target(perfectNeverLoses, "Perfect loses no game to any model");
+  target(won[4][0] == 100, "the Perfect model wins every game against Easy");
+  target(won[4][1] == 100, "the Perfect model wins every game against Normal");
+  target(won[4][2] >= 10 && won[4][2] <= 90, "the Perfect model wins 10 % to 90 % against Hard");
+  target(won[2][0] >= 60, "Blocker wins at least 60 % against Easy");
+  target(won[2][2] <= 25, "Blocker wins at most 25 % against Hard");
 
   std::printf(
       "\nAgainst Perfect, its preference for traps beside a uniform choice among the best moves:\n\n");

@@ -72,8 +72,10 @@ int subtleTraps(Position p, Move move) {
 MoveList forTheWin(const ai::GameRecord& game) {
   const ai::Placement now = game.current();
   const Position p = now.position();
-  const MoveList traps = highestScoring(ai::bestMoves(p), [&](Move m) { return subtleTraps(p, m); });
-  return highestScoring(traps, [&](Move m) { return -game.occurrences(now.after(m)); });
+  const MoveList fresh =
+      highestScoring(ai::bestMoves(p), [&](Move m) { return -game.occurrences(now.after(m)); });
+  const MoveList subtle = highestScoring(fresh, [&](Move m) { return subtleTraps(p, m); });
+  return highestScoring(subtle, [&](Move m) { return ai::losingReplies(p, m); });
 }
 
 }  // namespace

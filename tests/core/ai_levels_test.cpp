@@ -132,5 +132,61 @@ TEST(AiLevels, PerfectWinsFastestHoldsDrawsAndDelaysLossesAgainstEveryReply) {
   }
 }
 
+// Perfect's tie-break: among the moves of best value only those that leave
+// the other side the most losing replies, and in some positions that narrows
+// the choice.
+TEST(AiLevels, PerfectPrefersTheBestMovesThatSetTheMostTraps) {
+  int narrowed = 0;
+  for (Position p : placementsWithAMove()) {
+    SCOPED_TRACE(testing::Message() << "mover " << p.toMove << " waiting " << p.waiting);
+    const MoveList best = bestMoves(p);
+    const MoveList candidates = candidateMoves(Level::Perfect, p);
+    ASSERT_TRUE(allLegal(p, candidates));
+    int most = 0;
+    for (Move m : best) most = std::max(most, losingReplies(p, m));
+    for (Move m : candidates) {
+      EXPECT_TRUE(contains(best, m));
+      EXPECT_EQ(losingReplies(p, m), most);
+    }
+    for (Move m : best) EXPECT_EQ(contains(candidates, m), losingReplies(p, m) == most);
+    if (candidates.size < best.size) ++narrowed;
+  }
+  EXPECT_GT(narrowed, 0);
+}
+
+// Hard, whether it sees four plies or overlooks the last one: it never misses
+// a win it can force within its sight, never walks into a loss it can see
+// when something else is open, and is weaker than Perfect somewhere.
+TEST(AiLevels, HardKeepsEveryPromiseOfItsHorizonAndNoMore) {
+  const SolvedGame& game = solvedGame();
+  int weakerThanPerfect = 0;
+  for (int horizon : {kHardHorizon, kHardHorizon - 1}) {
+    for (Position p : placementsWithAMove()) {
+      SCOPED_TRACE(testing::Message() << "horizon " << horizon << " mover " << p.toMove << " waiting "
+                                      << p.waiting);
+      const MoveList candidates = movesWithin(p, horizon);
+      ASSERT_TRUE(allLegal(p, candidates));
+      const Value value = game.value(p);
+      const MoveList legal = legalMoves(p);
+      const bool canAvoidVisibleLoss = std::any_of(legal.begin(), legal.end(), [&](Move m) {
+        const Value v = game.valueOfMove(p, m);
+        return v.outcome != Outcome::Loss || v.distance > horizon;
+      });
+      for (Move m : candidates) {
+        const Value v = game.valueOfMove(p, m);
+        if (value.outcome == Outcome::Win && value.distance <= horizon) {
+          EXPECT_EQ(v, value) << "misses the quickest win in sight with " << m.from << "->" << m.to;
+        }
+        if (canAvoidVisibleLoss) {
+          EXPECT_FALSE(v.outcome == Outcome::Loss && v.distance <= horizon)
+              << "walks into a loss in sight with " << m.from << "->" << m.to;
+        }
+        if (horizon == kHardHorizon && preference(v) < preference(value)) ++weakerThanPerfect;
+      }
+    }
+  }
+  EXPECT_GT(weakerThanPerfect, 0) << "Hard plays as Perfect everywhere";
+}
+
 }  // namespace
 }  // namespace zorvane::ai
