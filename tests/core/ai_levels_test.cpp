@@ -162,8 +162,8 @@ TEST(AiLevels, HardKeepsEveryPromiseOfItsHorizonAndNoMore) {
   int weakerThanPerfect = 0;
   for (int horizon : {kHardHorizon, kHardHorizon - 1}) {
     for (Position p : placementsWithAMove()) {
-      SCOPED_TRACE(testing::Message() << "horizon " << horizon << " mover " << p.toMove << " waiting "
-                                      << p.waiting);
+      SCOPED_TRACE(testing::Message()
+                   << "horizon " << horizon << " mover " << p.toMove << " waiting " << p.waiting);
       const MoveList candidates = movesWithin(p, horizon);
       ASSERT_TRUE(allLegal(p, candidates));
       const Value value = game.value(p);
