@@ -1,5 +1,7 @@
 // The match against the computer `game`: the player moves side one's
-// pieces, the computer answers with side two's after a short pause.
+// pieces, the computer answers with side two's after a short pause. A game
+// ends on a line or drawn by repetition; "Hint" shows the player's best move
+// and "Undo" takes the player's last turn back.
 #pragma once
 
 #include <cstdint>
