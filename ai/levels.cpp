@@ -2,28 +2,11 @@
 
 #include <algorithm>
 
+#include "ai/move_filters.h"
 #include "ai/solved_game.h"
 
 namespace zorvane::ai {
 namespace {
-
-template <typename Keep>
-MoveList filtered(const MoveList& moves, Keep keep) {
-  MoveList kept;
-  for (Move m : moves) {
-    if (keep(m)) kept.moves[kept.size++] = m;
-  }
-  return kept;
-}
-
-// The moves that score highest; `score` maps a move to an int, higher better.
-template <typename Score>
-MoveList highestScoring(const MoveList& moves, Score score) {
-  if (moves.empty()) return moves;
-  int best = score(moves.moves[0]);
-  for (Move m : moves) best = std::max(best, score(m));
-  return filtered(moves, [&](Move m) { return score(m) == best; });
-}
 
 // A value as a mover that sees `horizon` plies ahead knows it.
 Value withinHorizon(Value value, int horizon) {

@@ -3,23 +3,17 @@
 #include <algorithm>
 
 #include "ai/levels.h"
+#include "ai/move_filters.h"
 #include "ai/solved_game.h"
 
 namespace zorvane::bench {
 namespace {
 
+using ai::filtered;
+using ai::highestScoring;
 using ai::Move;
 using ai::MoveList;
 using ai::Position;
-
-template <typename Keep>
-MoveList filtered(const MoveList& moves, Keep keep) {
-  MoveList kept;
-  for (Move m : moves) {
-    if (keep(m)) kept.moves[kept.size++] = m;
-  }
-  return kept;
-}
 
 Move anyOf(const MoveList& moves, ai::SplitMix64& random) {
   return moves.moves[random.below(static_cast<std::uint64_t>(moves.size))];
@@ -43,14 +37,6 @@ bool setsUpDoubleThreat(Position p) {
     if (everyReplyLoses) return true;
   }
   return false;
-}
-
-// The score that ranks moves highest first: the most traps, then the least seen.
-template <typename Score>
-MoveList highestScoring(const MoveList& moves, Score score) {
-  int best = score(moves.moves[0]);
-  for (Move m : moves) best = std::max(best, score(m));
-  return filtered(moves, [&](Move m) { return score(m) == best; });
 }
 
 // Of the computer's replies after `move` that give no win in one away, how

@@ -7,8 +7,8 @@ so the game ends in the announced draw by repetition."""
 import sys
 
 from xsession import Failure, run
-from two_player_e2e import CELL, GREEN, MENU, QUIT, close_to, expect
-from computer_e2e import MATCH, WINNER, read_board, wait_for_players_turn
+from two_player_e2e import CELL, GREEN, MENU, close_to, expect
+from computer_e2e import MATCH, WINNER, quit_from_match, read_board, wait_for_players_turn
 
 
 def hinted_target(s):
@@ -53,13 +53,7 @@ def play(s):
     s.key(WINNER, "Return")
     s.gone(WINNER)
     expect(sorted(n for n, v in read_board(s).items() if v == "player") == [2, 3, 4], "no new opening")
-    s.close_window(MATCH)
-    s.window(MENU)
-    s.key(MENU, "Escape")
-    s.window(QUIT)
-    s.key(QUIT, "Return")
-    s.game.wait(timeout=10)
-    expect(s.game.returncode == 0, f"exit status {s.game.returncode}")
+    quit_from_match(s)
 
 
 if __name__ == "__main__":

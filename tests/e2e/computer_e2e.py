@@ -97,6 +97,17 @@ def play_until_the_end(s, most):
     return None
 
 
+def quit_from_match(s):
+    """Closes the match, then quits from the menu: the program ends cleanly."""
+    s.close_window(MATCH)
+    s.window(MENU)
+    s.key(MENU, "Escape")
+    s.window(QUIT)
+    s.key(QUIT, "Return")
+    s.game.wait(timeout=10)
+    expect(s.game.returncode == 0, f"exit status {s.game.returncode}")
+
+
 def play(s):
     s.window(MENU, timeout=8)
     s.click(MENU, *centre(1680, 1680, 2295, 285))
@@ -127,13 +138,7 @@ def play(s):
     if WINNER in s.titles():
         s.key(WINNER, "Return")
         s.gone(WINNER)
-    s.close_window(MATCH)
-    s.window(MENU)
-    s.key(MENU, "Escape")
-    s.window(QUIT)
-    s.key(QUIT, "Return")
-    s.game.wait(timeout=10)
-    expect(s.game.returncode == 0, f"exit status {s.game.returncode}")
+    quit_from_match(s)
 
 
 if __name__ == "__main__":
