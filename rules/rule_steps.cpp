@@ -27,6 +27,16 @@ bool tryMove(const Board& board, Side side, int destination) {
   return moved;
 }
 
+bool canMove(const Board& board, Side side) {
+  for (int n = 1; n <= kCells; ++n) {
+    if (!board.holds(side, n)) continue;
+    for (int target : neighbours(n)) {
+      if (board.isEmpty(target)) return true;
+    }
+  }
+  return false;
+}
+
 void showMarkerOnHover(const Board& board, int cell, MatchKind match, bool placing) {
   const bool twoPlayer = match == MatchKind::TwoPlayer;
   if (twoPlayer && placing && board.isEmpty(cell)) {

@@ -20,6 +20,9 @@ void clearSelections(const Board& board);
 // onto it, in the neighbour table's order; yields whether a piece moved.
 bool tryMove(const Board& board, Side side, int destination);
 
+// Whether any of the side's shown pieces has an empty neighbour to move to.
+bool canMove(const Board& board, Side side);
+
 enum class MatchKind { TwoPlayer, VsComputer };
 
 // The pointer over the point of `cell`: shows the cell's marker when it is a

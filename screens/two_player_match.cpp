@@ -72,6 +72,19 @@ void moveStep(Runtime& rt, const Board& board, Side side, int cell) {
   if (rules::completesLine(board, side, cell)) winStep(rt, board, side);
 }
 
+// A side boxed in while moving cannot take its turn: the turn passes at once
+// to the other side, which always has a move (whoever holds the centre can
+// move, and an empty centre is open to everyone).
+void passIfBoxedIn(Runtime& rt, const Board& board) {
+  if (at(rt, "full").value() != 1) return;
+  const int turn = at(rt, "p1").value();
+  if (turn != 0 && turn != 1) return;
+  const Side onTurn = turn == 1 ? Side::One : Side::Two;
+  if (rules::canMove(board, onTurn) || !rules::canMove(board, rules::other(onTurn))) return;
+  at(rt, "p1").setValue(turnValue(rules::other(onTurn)));
+  showTurnArrow(rt, rules::other(onTurn));
+}
+
 void cellClick(Runtime& rt, int cell) {
   startUpIfDue(rt);
   const Board board(rt, kScreen);
@@ -83,6 +96,7 @@ void cellClick(Runtime& rt, int cell) {
   }
   moveStep(rt, board, Side::One, cell);
   moveStep(rt, board, Side::Two, cell);
+  passIfBoxedIn(rt, board);
 }
 
 void placementCounterChanged(Runtime& rt) {
