@@ -140,6 +140,12 @@ struct NameCase {
   std::string kept, keptTwo;
 };
 
+std::string repeat(const std::string& s, int n) {
+  std::string out;
+  for (int k = 0; k < n; ++k) out += s;
+  return out;
+}
+
 const std::string kLadybird = "\xF0\x9F\x90\x9E";
 const std::string kAcuteE = "e\xCC\x81";
 const std::string kHebrew = "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D";
@@ -151,11 +157,9 @@ const NameCase kNames[] = {
     {"empty", "", "", "2"},
     {"exactly eight", "Abcdefgh", "Abcdefgh", "2Abcdefg"},
     {"longer", "Abcdefghijkl", "Abcdefgh", "2Abcdefg"},
-    {"emoji, two units each", kLadybird + kLadybird + kLadybird + kLadybird + kLadybird,
-     kLadybird + kLadybird + kLadybird + kLadybird, "2" + kLadybird + kLadybird + kLadybird},
-    {"an emoji across the limit", "abcdefg" + kLadybird, "abcdefg", "2abcdefg"},
-    {"combining marks", kAcuteE + kAcuteE + kAcuteE + kAcuteE + kAcuteE,
-     kAcuteE + kAcuteE + kAcuteE + kAcuteE, "2" + kAcuteE + kAcuteE + kAcuteE + "e"},
+    {"emoji, one character each", repeat(kLadybird, 9), repeat(kLadybird, 8), "2" + repeat(kLadybird, 7)},
+    {"an emoji as the eighth character", "abcdefg" + kLadybird, "abcdefg" + kLadybird, "2abcdefg"},
+    {"combining marks", repeat(kAcuteE, 9), repeat(kAcuteE, 8), "2" + repeat(kAcuteE, 7)},
     {"right to left", kHebrew, kHebrew, "2" + kHebrew},
     {"a right-to-left override", kOverride + "abc", kOverride + "abc", "2" + kOverride + "abc"},
     {"control characters", kControls, kControls, "2" + kControls},

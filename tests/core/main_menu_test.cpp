@@ -157,25 +157,41 @@ TEST_F(MainMenuTest, ChosenSlotIsKeptAcrossEverySwitchOfPictureSet) {
 
 struct LimitCase {
   const char* what;
-  const char* typed;
-  const char* kept;
+  std::string typed;
+  std::string kept;
 };
 
-// The box counts UTF-16 units, as the toolkit's text box does: a character
-// beyond the basic plane (an emoji) takes two, and none is ever cut in half.
+// The box counts characters as a person sees them: an emoji, a flag, a
+// letter with its accents or a family joined into one picture is one
+// character, and none is ever cut apart.
+const std::string kFlag = "🇩🇪";
+const std::string kAcuteE = "e\xCC\x81";
+const std::string kFamily = "👨\u200D👩\u200D👧";
+const std::string kThumbTone = "👍🏽";
+std::string times(const std::string& s, int n) {
+  std::string out;
+  for (int k = 0; k < n; ++k) out += s;
+  return out;
+}
 const std::vector<LimitCase> kLimits = {
     {"nine letters", "Player 12", "Player 1"},
     {"eight letters", "ABCDEFGH", "ABCDEFGH"},
     {"nine two-byte letters", "ÄÖÜäöüßéè", "ÄÖÜäöüßé"},
     {"nine three-byte letters", "€€€€€€€€€", "€€€€€€€€"},
-    {"five emoji", "😀😀😀😀😀", "😀😀😀😀"},
-    {"three letters and three emoji", "abc😀😀😀", "abc😀😀"},
-    {"an emoji that would need the ninth unit", "abcdefg😀", "abcdefg"},
-    {"emoji and letters mixed", "a😀b😀c😀", "a😀b😀c"},
+    {"five emoji", "😀😀😀😀😀", "😀😀😀😀😀"},
+    {"nine emoji", "😀😀😀😀😀😀😀😀😀", "😀😀😀😀😀😀😀😀"},
+    {"an emoji as the eighth character", "abcdefg😀", "abcdefg😀"},
+    {"an emoji as the ninth character", "abcdefgh😀", "abcdefgh"},
+    {"emoji and letters mixed", "a😀b😀c😀d😀e😀", "a😀b😀c😀d😀"},
+    {"nine flags", times(kFlag, 9), times(kFlag, 8)},
+    {"nine letters with a combining accent", times(kAcuteE, 9), times(kAcuteE, 8)},
+    {"nine families", times(kFamily, 9), times(kFamily, 8)},
+    {"nine thumbs with a skin tone", times(kThumbTone, 9), times(kThumbTone, 8)},
+    {"Hangul syllables", "한국어한국어한국어", "한국어한국어한국"},
     {"the empty name", "", ""},
 };
 
-TEST_F(MainMenuTest, NameBoxKeepsAtMostEightUnitsWhenAnEditReplacesTheText) {
+TEST_F(MainMenuTest, NameBoxKeepsAtMostEightCharactersWhenAnEditReplacesTheText) {
   for (const LimitCase& c : kLimits) {
     SCOPED_TRACE(c.what);
     d.type(ScreenId::Welcome, "Text1", c.typed);
@@ -194,15 +210,59 @@ TEST_F(MainMenuTest, NameBoxRefusesKeysThatNoLongerFit) {
   d.type(ScreenId::Welcome, "Text1", "Player 1");
   d.typeKeys(ScreenId::Welcome, "Text1", "xyz");
   EXPECT_EQ(onScreen(d, ScreenId::Welcome, "Text1").text(), "Player 1");
-  // With one unit left an emoji is refused but a letter after it still fits.
+  // With one character left an emoji fits and the letter after it does not.
   d.type(ScreenId::Welcome, "Text1", "abcdefg");
   d.typeKeys(ScreenId::Welcome, "Text1", "😀h");
-  EXPECT_EQ(onScreen(d, ScreenId::Welcome, "Text1").text(), "abcdefgh");
+  EXPECT_EQ(onScreen(d, ScreenId::Welcome, "Text1").text(), "abcdefg😀");
+  // A full box still takes an accent onto its last letter, which makes no
+  // new character; a flag as the eighth character fits whole.
+  d.type(ScreenId::Welcome, "Text1", "abcdefge");
+  d.typeKeys(ScreenId::Welcome, "Text1", "\xCC\x81x");
+  EXPECT_EQ(onScreen(d, ScreenId::Welcome, "Text1").text(), "abcdefg" + kAcuteE);
+  d.type(ScreenId::Welcome, "Text1", "abcdefg");
+  d.typeKeys(ScreenId::Welcome, "Text1", kFlag + "x");
+  EXPECT_EQ(onScreen(d, ScreenId::Welcome, "Text1").text(), "abcdefg" + kFlag);
+}
+
+struct PasteCase {
+  const char* what;
+  std::string before;
+  std::size_t at;
+  std::string pasted;
+  std::string kept;
+};
+
+// A paste goes in where the cursor is and is cut to what fits, at a
+// character's edge; the text around it stays.
+const std::vector<PasteCase> kPastes = {
+    {"at the end, cut", "abc", 3, "defghijk", "abcdefgh"},
+    {"in the middle, cut", "abcdef", 3, "XYZ", "abcXYdef"},
+    {"a full box refuses it", "abcdefgh", 4, "XYZ", "abcdefgh"},
+    {"emoji cut after the eighth", "abcdef", 6, "😀😀😀", "abcdef😀😀"},
+    {"flags never split", "abcdef", 6, times(kFlag, 3), "abcdef" + times(kFlag, 2)},
+    {"a family never split", "abcdefg", 7, kFamily + kFamily, "abcdefg" + kFamily},
+    {"accents stay on their letters", "abcde", 5, times(kAcuteE, 4), "abcde" + times(kAcuteE, 3)},
+    {"an accent joins the letter before the cursor", "abcdefgh", 8, "\xCC\x81",
+     "abcdefg"
+     "h\xCC\x81"},
+    {"the empty box", "", 0, times(kFamily, 10), times(kFamily, 8)},
+};
+
+TEST_F(MainMenuTest, APasteIsCutAtEightCharactersAndNeverInsideOne) {
+  for (const PasteCase& c : kPastes) {
+    SCOPED_TRACE(c.what);
+    d.type(ScreenId::Welcome, "Text1", c.before);
+    d.paste(ScreenId::Welcome, "Text1", c.pasted, c.at);
+    EXPECT_EQ(onScreen(d, ScreenId::Welcome, "Text1").text(), c.kept);
+  }
 }
 
 TEST_F(MainMenuTest, HiddenNameTestSeesTheTextAfterTheLimit) {
   d.type(ScreenId::Welcome, "Text1", "QUARVEL😀");
-  EXPECT_EQ(onScreen(d, ScreenId::Welcome, "Text1").text(), "QUARVEL");
+  EXPECT_EQ(onScreen(d, ScreenId::Welcome, "Text1").text(), "QUARVEL😀")
+      << "the emoji is the eighth character";
+  EXPECT_EQ(pictureSet(), PictureSet::Standard);
+  d.type(ScreenId::Welcome, "Text1", "QUARVEL");
   EXPECT_EQ(pictureSet(), PictureSet::Alternate);
   d.type(ScreenId::Welcome, "Text1", "quarvel12");
   EXPECT_EQ(onScreen(d, ScreenId::Welcome, "Text1").text(), "quarvel1");

@@ -244,21 +244,23 @@ TEST_F(SecondPlayerEntryTest, PlayDropsTheEntrySoTheNextMenuStartsItAfresh) {
   });
 }
 
-TEST_F(SecondPlayerEntryTest, NameBoxHoldsAtMostEightUnits) {
+TEST_F(SecondPlayerEntryTest, NameBoxHoldsAtMostEightCharacters) {
   openEntry([](Driver& dd) {
     dd.type(ScreenId::player, "p2", "Player 22");
     EXPECT_EQ(onScreen(dd, ScreenId::player, "p2").text(), "Player 2");
     dd.typeKeys(ScreenId::player, "p2", "x");
     EXPECT_EQ(onScreen(dd, ScreenId::player, "p2").text(), "Player 2");
     dd.type(ScreenId::player, "p2", "");
-    dd.typeKeys(ScreenId::player, "p2", "Gö😀😀a");  // 1 + 1 + 2 + 2 + 1 units
-    dd.typeKeys(ScreenId::player, "p2", "😀");      // would need a ninth unit
-    EXPECT_EQ(onScreen(dd, ScreenId::player, "p2").text(), "Gö😀😀a");
+    dd.typeKeys(ScreenId::player, "p2", "Gö😀😀a🇫🇷");  // six characters
+    dd.typeKeys(ScreenId::player, "p2", "😀");        // the seventh
+    EXPECT_EQ(onScreen(dd, ScreenId::player, "p2").text(), "Gö😀😀a🇫🇷😀");
     dd.typeKeys(ScreenId::player, "p2", "bc");
-    EXPECT_EQ(onScreen(dd, ScreenId::player, "p2").text(), "Gö😀😀ab");
+    EXPECT_EQ(onScreen(dd, ScreenId::player, "p2").text(), "Gö😀😀a🇫🇷😀b");
+    dd.paste(ScreenId::player, "p2", "xyz", 0);
+    EXPECT_EQ(onScreen(dd, ScreenId::player, "p2").text(), "Gö😀😀a🇫🇷😀b") << "a full box takes no paste";
     pressOk(dd);
   });
-  EXPECT_EQ(menuPlayerTwo(), "Gö😀😀ab");
+  EXPECT_EQ(menuPlayerTwo(), "Gö😀😀a🇫🇷😀b");
 }
 
 }  // namespace

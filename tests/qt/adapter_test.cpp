@@ -71,13 +71,47 @@ TEST_F(QtFixture, ANameBoxRefusesANinthCharacterTypedOrPasted) {
   EXPECT_EQ(box->text(), QString("ZYXWVUTS"));
 }
 
+// The box counts characters as a person sees them: an emoji, a flag or a
+// letter with its accent is one, and a paste is cut between characters.
 TEST_F(QtFixture, APasteCutAtTheLimitNeverSplitsACharacter) {
+  struct Case {
+    const char* what;
+    const char* before;
+    int cursor;
+    const char* pasted;
+    const char* kept;
+    int cursorAfter;  // in UTF-16 units
+  };
+  const Case cases[] = {
+      {"an emoji as the ninth character", "", 0, "abcdefgh\xF0\x9F\x90\x9E", "abcdefgh", 8},
+      {"an emoji as the eighth character", "", 0, "abcdefg\xF0\x9F\x90\x9E", "abcdefg\xF0\x9F\x90\x9E", 9},
+      {"nine flags", "", 0,
+       "\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA"
+       "\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA",
+       "\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA"
+       "\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA\U0001F1E9\U0001F1EA",
+       32},
+      {"accents stay on their letters", "abcde", 5, "e\u0301e\u0301e\u0301e\u0301",
+       "abcdee\u0301e\u0301e\u0301", 11},
+      {"in the middle, the text after stays", "abcdef", 3, "XYZ", "abcXYdef", 5},
+      {"a full box refuses it", "abcdefgh", 4, "XYZ", "abcdefgh", 4},
+  };
   start(ScreenId::Welcome);
   auto* box = qobject_cast<QLineEdit*>(window(ScreenId::Welcome)->widgetFor("Text1"));
-  box->selectAll();
-  QApplication::clipboard()->setText(QString::fromUtf8("abcdefg\xF0\x9F\x90\x9E"));  // a ladybird emoji last
-  box->paste();
-  EXPECT_EQ(rt_->ctl(ScreenId::Welcome, "Text1").text(), "abcdefg");
+  ASSERT_NE(box, nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    box->setFocus();
+    box->selectAll();
+    QApplication::clipboard()->setText(QString::fromUtf8(c.before));
+    box->paste();
+    box->setCursorPosition(c.cursor);
+    QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+    box->paste();
+    EXPECT_EQ(rt_->ctl(ScreenId::Welcome, "Text1").text(), c.kept);
+    EXPECT_EQ(box->text(), QString::fromUtf8(c.kept));
+    EXPECT_EQ(box->cursorPosition(), c.cursorAfter);
+  }
 }
 
 // The dark pixels' horizontal extent in a grabbed widget.
@@ -196,7 +230,8 @@ TEST_F(QtFixture, TabFollowsTheLayoutsOrderIncludingControlsOutOfSight) {
     visited.push_back(focused == window(ScreenId::game1)->widgetFor(name) ? name : "?");
     QTest::keyClick(window(ScreenId::game1)->windowHandle(), Qt::Key_Tab);
   }
-  EXPECT_EQ(visited, (std::vector<std::string>{"start", "alt", "rank", "name2", "p1", "rank1", "name1", "full"}));
+  EXPECT_EQ(visited,
+            (std::vector<std::string>{"start", "alt", "rank", "name2", "p1", "rank1", "name1", "full"}));
 }
 
 }  // namespace

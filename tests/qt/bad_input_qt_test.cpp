@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBoundaryFinder>
 #include <QTimer>
 #include <algorithm>
 #include <optional>
@@ -31,24 +32,25 @@ void PrintTo(const QtName& c, std::ostream* os) {
   *os << c.what;
 }
 
+std::string repeat(const std::string& s, int n) {
+  std::string out;
+  for (int k = 0; k < n; ++k) out += s;
+  return out;
+}
+
 const std::string kLadybird = "\xF0\x9F\x90\x9E";
+const std::string kFlag = "\xF0\x9F\x87\xA9\xF0\x9F\x87\xAA";  // the German flag: two regional indicators
+const std::string kAcuteE = "e\xCC\x81";
+const std::string kFamily = "\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7";
 
 const QtName kQtNames[] = {
     {"markup", "<b>x</b>", "<b>x</b>"},
     {"format", "%s%n%d%%", "%s%n%d%%"},
     {"right_to_left", "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D", "\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D"},
-    {"emoji", kLadybird + kLadybird + kLadybird + kLadybird + kLadybird,
-     kLadybird + kLadybird + kLadybird + kLadybird},
-    {"combining",
-     "e\xCC\x81"
-     "e\xCC\x81"
-     "e\xCC\x81"
-     "e\xCC\x81"
-     "e\xCC\x81",
-     "e\xCC\x81"
-     "e\xCC\x81"
-     "e\xCC\x81"
-     "e\xCC\x81"},
+    {"emoji", repeat(kLadybird, 9), repeat(kLadybird, 8)},
+    {"flags", repeat(kFlag, 9), repeat(kFlag, 8)},
+    {"combining", repeat(kAcuteE, 9), repeat(kAcuteE, 8)},
+    {"families", repeat(kFamily, 9), repeat(kFamily, 8)},
     {"longer", "Abcdefghijkl", "Abcdefgh"},
     {"control", std::string("a\tb\nc\x01", 6), std::nullopt},
 };
@@ -72,10 +74,11 @@ class QtNames : public QtFixture, public ::testing::WithParamInterface<std::tupl
       return;
     }
     QTest::keyClick(edit, Qt::Key_Backspace);
-    for (qsizetype i = 0; i < q.size(); ++i) {
-      const qsizetype len = q.at(i).isHighSurrogate() && i + 1 < q.size() ? 2 : 1;
-      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, q.mid(i, len), Qt::NoModifier);
-      i += len - 1;
+    // One character at a time, as a keyboard or an input method sends them.
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, q);
+    for (qsizetype start = 0, end = characters.toNextBoundary(); end > 0;
+         start = end, end = characters.toNextBoundary()) {
+      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, q.mid(start, end - start), Qt::NoModifier);
     }
   }
 

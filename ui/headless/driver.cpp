@@ -1,5 +1,8 @@
 #include "ui/headless/driver.h"
 
+#include <algorithm>
+
+#include "ui/graphemes.h"
 #include "ui/hit_test.h"
 #include "ui/text_limit.h"
 
@@ -44,17 +47,16 @@ void Driver::type(ScreenId id, std::string_view control, std::string_view text) 
 }
 
 void Driver::typeKeys(ScreenId id, std::string_view control, std::string_view keys) {
-  for (std::size_t i = 0; i < keys.size();) {
-    // One UTF-8 character at a time.
-    std::size_t len = 1;
-    while (i + len < keys.size() && (static_cast<unsigned char>(keys[i + len]) & 0xC0) == 0x80) ++len;
+  // One character at a time, as a keyboard or an input method sends them.
+  std::size_t start = 0;
+  for (std::size_t end : graphemeEnds(keys)) {
     const Screen* s = rt_.find(id);
     if (!s) return;
     const Control& c = s->control(control);
-    std::string next = c.text() + std::string(keys.substr(i, len));
+    std::string next = c.text() + std::string(keys.substr(start, end - start));
+    start = end;
     // A full box refuses the key rather than dropping the text's end.
     if (limitLength(next, c.definition().maxLength) == next) rt_.userText(id, control, next);
-    i += len;
   }
 }
 
@@ -67,6 +69,17 @@ void Driver::pressShortcut(ScreenId id, std::string_view key) {
       return;
     }
   }
+}
+
+void Driver::paste(ScreenId id, std::string_view control, std::string_view text, std::size_t at) {
+  const Screen* s = rt_.find(id);
+  if (!s) return;
+  const Control& c = s->control(control);
+  const std::string& before = c.text();
+  at = std::min(at, before.size());
+  const std::string after = before.substr(0, at) + std::string(text) + before.substr(at);
+  const LimitedEdit edit = limitEdit(before, after, at + text.size(), c.definition().maxLength);
+  if (edit.text != before) rt_.userText(id, control, edit.text);
 }
 
 void Driver::pressButton(ScreenId id, bool cancel) {

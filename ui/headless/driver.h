@@ -37,8 +37,12 @@ class Driver {
   std::optional<std::string> hover(ScreenId id, std::string_view control);
   // Replaces the text as a user's edit would, limited to the box's length.
   void type(ScreenId id, std::string_view control, std::string_view text);
-  // Types one character after another onto the end of the text.
+  // Types one character (as a person counts them) after another onto the end of the text.
   void typeKeys(ScreenId id, std::string_view control, std::string_view keys);
+  // Pastes `text` at byte offset `at` of the box's text (its end when past
+  // it); a paste too long for the box is cut as the box cuts it.
+  void paste(ScreenId id, std::string_view control, std::string_view text,
+             std::size_t at = std::string::npos);
   void pressEnter(ScreenId id);
   void pressEsc(ScreenId id);
   // A button's own key, as "H" or "Ctrl+Z", pressed while the screen is active.

@@ -8,8 +8,10 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "ui/graphemes.h"
 #include "ui/qt/look.h"
 #include "ui/qt/pictures.h"
+#include "ui/text_limit.h"
 
 namespace zorvane::ui::qt {
 
@@ -23,17 +25,31 @@ QFont fontOf(const ControlSpec& definition, const QWidget* parent) {
   return definition.font ? toQFont(*definition.font) : parent->font();
 }
 
-// Drops a half of a character that a cut at the length limit left behind.
-class WholeCharacters : public QValidator {
+// Holds a box to its length in characters as a person counts them: a paste
+// too long is cut at a character's edge, a key that does not fit is refused.
+class CharacterLimit : public QValidator {
  public:
-  using QValidator::QValidator;
+  CharacterLimit(const QString* before, int maxCharacters, QObject* parent)
+      : QValidator(parent), before_(before), max_(maxCharacters) {}
   State validate(QString& input, int& pos) const override {
-    if (!input.isEmpty() && input.back().isHighSurrogate()) {
-      input.chop(1);
-      pos = std::min(pos, static_cast<int>(input.size()));
-    }
+    const QByteArray after = input.toUtf8();
+    const std::string_view afterView(after.constData(), static_cast<std::size_t>(after.size()));
+    if (graphemeCount(afterView) <= static_cast<std::size_t>(max_)) return Acceptable;
+    const QByteArray before = before_->toUtf8();
+    const auto cursor = static_cast<std::size_t>(input.left(pos).toUtf8().size());
+    const LimitedEdit edit =
+        limitEdit(std::string_view(before.constData(), static_cast<std::size_t>(before.size())), afterView,
+                  cursor, max_);
+    const QString limited = QString::fromStdString(edit.text);
+    if (limited == *before_) return Invalid;  // refused: the box keeps its text and cursor
+    input = limited;
+    pos = static_cast<int>(QString::fromUtf8(edit.text.data(), static_cast<qsizetype>(edit.cursor)).size());
     return Acceptable;
   }
+
+ private:
+  const QString* before_;
+  int max_;
 };
 
 // Rows painted at a time by an image; see DrawnControl::paintEvent.
@@ -213,8 +229,9 @@ TextBox::TextBox(const Control& c, const InputSink* sink, QWidget* parent) : QLi
   const ControlSpec& definition = c.definition();
   placeWindowed(this, definition, parent);
   setFrame(definition.framed);
-  if (definition.maxLength > 0) setMaxLength(definition.maxLength);
-  setValidator(new WholeCharacters(this));
+  if (definition.maxLength > 0) setValidator(new CharacterLimit(&accepted_, definition.maxLength, this));
+  // What the box held before an edit, for the limit to tell what was inserted.
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& t) { accepted_ = t; });
   if (definition.foreColour) {
     QPalette pal = palette();
     pal.setColor(QPalette::Text, toQColor(*definition.foreColour));

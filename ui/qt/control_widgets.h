@@ -65,6 +65,9 @@ class TextBox : public QLineEdit, public ControlView {
  public:
   TextBox(const Control& c, const InputSink* sink, QWidget* parent);
   void sync(const Control& c) override;
+
+ private:
+  QString accepted_;
 };
 
 class CommandButton : public QPushButton, public ControlView {
