@@ -3,6 +3,7 @@
 #include <QPixmapCache>
 #include <random>
 
+#include "app/accessible_names.h"
 #include "app/game_behaviours.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/runtime.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
   // would only wake an idle game to flush itself half a minute after a paint.
   QPixmapCache::setCacheLimit(0);
   zorvane::ui::qt::QtPlatform platform;
+  platform.setAccessibleNames(zorvane::app::accessibleNames());
   zorvane::ui::Runtime runtime(platform, zorvane::app::gameBehaviours(std::random_device{}()));
   platform.attach(runtime);
   runtime.start();

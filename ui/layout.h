@@ -96,6 +96,24 @@ struct ControlSpec {
   bool enabled = true;  // timers
 };
 
+// Drawn controls that take the keyboard together as one Tab stop, through a
+// cursor that the adapter draws and that acts as the pointer would: the
+// board's cells, or a row of pictures to choose from.
+enum class KeyboardKind { Board, Choice };
+
+struct KeyboardGroup {
+  std::string_view name;  // its place in the tab order
+  KeyboardKind kind = KeyboardKind::Choice;
+  // Board: the nine points, row by row; Choice: the pictures, left to right.
+  std::vector<std::string_view> items;
+  // Choice: the frame that shows each picture chosen.
+  std::vector<std::string_view> marks = {};
+  // Board: what the pointer crosses from one cell to the next.
+  std::string_view between = {};
+  // What a screen reader calls the group.
+  std::string_view accessibleName = {};
+};
+
 enum class WindowBorder { None, FixedSingle, FixedDialog };
 
 struct WindowSpec {
@@ -114,9 +132,14 @@ struct ScreenLayout {
   WindowSpec window;
   // Front to back within each family (windowed, drawn); containers before their children.
   std::vector<ControlSpec> controls;
+  // Controls and keyboard groups, first to last; only what the user can see.
   std::vector<std::string_view> tabOrder;
   std::string_view focus = {};  // the control that holds the focus when the window opens
+  std::vector<KeyboardGroup> keyboardGroups = {};
 };
+
+// The keyboard group of that name, or nullptr.
+const KeyboardGroup* keyboardGroup(const ScreenLayout& layout, std::string_view name);
 
 // Outer window heights are given with this non-client height added to the client area.
 constexpr int kNonClientHeightTwips = 495;

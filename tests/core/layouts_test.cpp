@@ -178,10 +178,30 @@ TEST_P(EveryScreen, TabOrderAndFocusNameFocusableVisibleControls) {
   const ScreenLayout& l = layout();
   std::set<std::string_view> seen;
   for (std::string_view name : l.tabOrder) {
+    EXPECT_TRUE(seen.insert(name).second) << name << " twice in the tab order";
+    if (const KeyboardGroup* group = keyboardGroup(l, name)) {
+      // A group of drawn controls: pictures or points, each with its frame when it has one.
+      EXPECT_FALSE(find(l, name)) << name << " is both a control and a keyboard group";
+      ASSERT_FALSE(group->items.empty()) << name;
+      for (std::string_view item : group->items) {
+        const ControlKind kind = get(l, item).kind;
+        EXPECT_TRUE(kind == ControlKind::Image || kind == ControlKind::Label) << item;
+      }
+      if (group->kind == KeyboardKind::Choice) {
+        EXPECT_EQ(group->marks.size(), group->items.size()) << name;
+        for (std::string_view mark : group->marks) EXPECT_EQ(get(l, mark).kind, ControlKind::Shape) << mark;
+      } else {
+        EXPECT_EQ(group->items.size(), 9u) << name;
+        EXPECT_EQ(get(l, group->between).kind, ControlKind::Label) << name;
+      }
+      continue;
+    }
     const ControlSpec& c = get(l, name);
     EXPECT_TRUE(isFocusable(c.kind)) << name << " cannot take the focus";
     EXPECT_TRUE(c.visible) << name << " is hidden and takes no focus";
-    EXPECT_TRUE(seen.insert(name).second) << name << " twice in the tab order";
+  }
+  for (const KeyboardGroup& group : l.keyboardGroups) {
+    EXPECT_TRUE(seen.contains(group.name)) << group.name << " is not in the tab order";
   }
   if (!l.focus.empty()) {
     const ControlSpec& c = get(l, l.focus);

@@ -219,20 +219,5 @@ TEST_F(QtFixture, EachWindowOpensWithTheFocusWhereItsLayoutPutsIt) {
   }
 }
 
-TEST_F(QtFixture, TabFollowsTheLayoutsOrderIncludingControlsOutOfSight) {
-  start(ScreenId::game1);
-  rt_->show(ScreenId::game1);
-  exposed(ScreenId::game1);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window(ScreenId::game1)));
-  std::vector<std::string> visited;
-  for (const char* name : {"start", "alt", "rank", "name2", "p1", "rank1", "name1", "full"}) {
-    QWidget* focused = QApplication::focusWidget();
-    visited.push_back(focused == window(ScreenId::game1)->widgetFor(name) ? name : "?");
-    QTest::keyClick(window(ScreenId::game1)->windowHandle(), Qt::Key_Tab);
-  }
-  EXPECT_EQ(visited,
-            (std::vector<std::string>{"start", "alt", "rank", "name2", "p1", "rank1", "name1", "full"}));
-}
-
 }  // namespace
 }  // namespace zorvane::ui::qt

@@ -161,4 +161,14 @@ void appendBoard(std::vector<ControlSpec>& controls, const BoardSpec& definition
   });
 }
 
+KeyboardGroup boardKeyboard() {
+  KeyboardGroup group{.name = "board",
+                      .kind = KeyboardKind::Board,
+                      .items = {},
+                      .between = "Label1",
+                      .accessibleName = "Board"};
+  for (int n = 1; n <= 9; ++n) group.items.push_back(cellControlName('z', n));
+  return group;
+}
+
 }  // namespace zorvane::ui::layouts

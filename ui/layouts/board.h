@@ -37,4 +37,7 @@ struct BoardSpec {
 // drawn control of the window has been appended.
 void appendBoard(std::vector<ControlSpec>& controls, const BoardSpec& definition);
 
+// The board as one Tab stop, "board": a cursor over the nine cells.
+KeyboardGroup boardKeyboard();
+
 }  // namespace zorvane::ui::layouts

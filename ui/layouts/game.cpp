@@ -236,8 +236,9 @@ ScreenLayout makeGameLayout() {
               .font = kRegular,
           },
       .controls = std::move(controls),
-      .tabOrder = {"start", "alt", "hint", "undo", "levelEasy", "levelNormal", "levelHard", "levelPerfect"},
+      .tabOrder = {"start", "board", "hint", "undo", "levelEasy", "levelNormal", "levelHard", "levelPerfect"},
       .focus = "start",
+      .keyboardGroups = {boardKeyboard()},
   };
 }
 

@@ -261,8 +261,10 @@ ScreenLayout makeGame1Layout() {
               .font = kRegular,
           },
       .controls = std::move(controls),
-      .tabOrder = {"start", "alt", "rank", "name2", "p1", "rank1", "name1", "full"},
+      // The control panel's boxes take the focus only while the panel is in sight.
+      .tabOrder = {"start", "board", "rank", "name2", "p1", "rank1", "name1", "full"},
       .focus = "start",
+      .keyboardGroups = {boardKeyboard()},
   };
 }
 

@@ -40,4 +40,11 @@ const ScreenLayout& layoutOf(ScreenId id) {
   throw std::out_of_range("layoutOf: no such screen");
 }
 
+const KeyboardGroup* keyboardGroup(const ScreenLayout& layout, std::string_view name) {
+  for (const KeyboardGroup& group : layout.keyboardGroups) {
+    if (group.name == name) return &group;
+  }
+  return nullptr;
+}
+
 }  // namespace zorvane::ui

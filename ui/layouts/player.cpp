@@ -86,8 +86,13 @@ ScreenLayout makePlayerLayout() {
               portrait("i2", 1080, "entry_piece2"),
               portrait("i3", 2040, "entry_piece3"),
           },
-      .tabOrder = {"p2", "Command1"},
+      .tabOrder = {"p2", "portraits", "Command1"},
       .focus = "p2",
+      .keyboardGroups = {{.name = "portraits",
+                          .kind = KeyboardKind::Choice,
+                          .items = {"i1", "i2", "i3", "i4", "i5"},
+                          .marks = {"sel1", "sel2", "SEL3", "sel4", "sel5"},
+                          .accessibleName = "Choose a piece"}},
   };
 }
 

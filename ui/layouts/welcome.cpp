@@ -270,8 +270,14 @@ ScreenLayout makeWelcomeLayout() {
                .picture = "back_menu",
                .stretch = true},
           },
-      .tabOrder = {"Command1", "Text1", "Picture1", "vscomp", "cmdQuit", "Picture2", "Command2"},
+      // The option group is one stop; Esc presses the unseen "esc".
+      .tabOrder = {"Command1", "Text1", "bugs", "vscomp"},
       .focus = "Command1",
+      .keyboardGroups = {{.name = "bugs",
+                          .kind = KeyboardKind::Choice,
+                          .items = {"b1", "b2", "b3", "b4"},
+                          .marks = {"sel1", "sel2", "sel3", "sel4"},
+                          .accessibleName = "Choose your bug"}},
   };
 }
 

@@ -1,5 +1,6 @@
 #include "ui/qt/control_widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -296,6 +297,26 @@ OptionButton::OptionButton(const Control& c, const InputSink* sink, QWidget* par
     setChecked(value_);  // a click on the chosen button must not clear it
   });
   sync(c);
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* e) {
+  const bool back = e->key() == Qt::Key_Up || e->key() == Qt::Key_Left;
+  const bool forth = e->key() == Qt::Key_Down || e->key() == Qt::Key_Right;
+  if (!back && !forth) {
+    QRadioButton::keyPressEvent(e);
+    return;
+  }
+  // The screen's one group, top to bottom; no wrap.
+  QList<OptionButton*> group = parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly);
+  std::sort(group.begin(), group.end(), [](const OptionButton* a, const OptionButton* b) {
+    return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+  });
+  const qsizetype here = group.indexOf(this);
+  const qsizetype next = back ? here - 1 : here + 1;
+  if (here < 0 || next < 0 || next >= group.size()) return;
+  OptionButton* target = group[next];
+  target->setFocus(Qt::TabFocusReason);
+  target->click();
 }
 
 void OptionButton::sync(const Control& c) {

@@ -25,6 +25,7 @@ class DrawnControl : public QWidget, public ControlView {
  public:
   DrawnControl(const Control& c, const InputSink* sink, QWidget* parent);
   void sync(const Control& c) override;
+  const ControlSpec& definition() const { return definition_; }
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -52,6 +53,7 @@ class PictureBox : public QWidget, public ControlView {
  public:
   PictureBox(const Control& c, QWidget* parent);
   void sync(const Control& c) override;
+  const ControlSpec& definition() const { return definition_; }
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -95,8 +97,11 @@ class OptionButton : public QRadioButton, public ControlView {
  public:
   OptionButton(const Control& c, const InputSink* sink, QWidget* parent);
   void sync(const Control& c) override;
+  bool chosen() const { return value_; }
 
  protected:
+  // The arrow keys choose the group's next or previous option, as a click on it would.
+  void keyPressEvent(QKeyEvent* e) override;
   // A clicked option is chosen at once, even while its click's handler waits on a modal screen.
   void nextCheckState() override { setChecked(true); }
 

@@ -17,21 +17,44 @@ ScreenWindow* QtPlatform::window(ScreenId id) const {
   return it == windows_.end() ? nullptr : it->second.data();
 }
 
-void QtPlatform::screenLoaded(const Screen& screen) { windows_[screen.id()] = new ScreenWindow(screen, *rt_); }
+void QtPlatform::screenLoaded(const Screen& screen) {
+  windows_[screen.id()] = new ScreenWindow(screen, *rt_, &names_);
+}
 
 void QtPlatform::screenUnloaded(ScreenId id) {
+  const bool active = window(id) && window(id)->isActiveWindow();
   if (ScreenWindow* w = window(id)) w->retire();
   windows_.erase(id);
+  if (active) windowGone(id);
+  std::erase(shownOrder_, id);
   releaseFinishedWaits();
 }
 
 void QtPlatform::screenShown(ScreenId id, bool modal) {
+  std::erase(shownOrder_, id);
+  shownOrder_.push_back(id);
   if (ScreenWindow* w = window(id)) w->present(modal);
 }
 
 void QtPlatform::screenHidden(ScreenId id) {
+  const bool active = window(id) && window(id)->isActiveWindow();
   if (ScreenWindow* w = window(id)) w->hide();
+  if (active) windowGone(id);
+  std::erase(shownOrder_, id);
   releaseFinishedWaits();
+}
+
+// Without a window manager nobody else gives the keyboard back, and a
+// keyboard-only player would be left with no window to type into.
+void QtPlatform::windowGone(ScreenId id) {
+  for (auto it = shownOrder_.rbegin(); it != shownOrder_.rend(); ++it) {
+    ScreenWindow* w = *it == id ? nullptr : window(*it);
+    if (w && w->isVisible()) {
+      w->raise();
+      w->activateWindow();
+      return;
+    }
+  }
 }
 
 void QtPlatform::controlChanged(ScreenId id, const Control& control, Property) {

@@ -23,6 +23,8 @@ class QtPlatform : public QObject, public Platform {
   // What happens once the program is over; by default the application's loop ends.
   void setOnQuit(std::function<void()> onQuit) { onQuit_ = std::move(onQuit); }
   ScreenWindow* window(ScreenId id) const;
+  // The words screen readers hear; without them windows carry only captions.
+  void setAccessibleNames(AccessibleNames names) { names_ = std::move(names); }
 
   void screenLoaded(const Screen& screen) override;
   void screenUnloaded(ScreenId id) override;
@@ -41,11 +43,15 @@ class QtPlatform : public QObject, public Platform {
     const std::function<bool()>* stillWaiting;
   };
   void releaseFinishedWaits();
+  // A window that goes hands the keyboard back to the one shown before it.
+  void windowGone(ScreenId id);
 
   Runtime* rt_ = nullptr;
+  AccessibleNames names_;
   std::unordered_map<ScreenId, QPointer<ScreenWindow>> windows_;
   std::unordered_map<TimerId, QTimer*> timers_;
   std::vector<Wait> waits_;
+  std::vector<ScreenId> shownOrder_;  // shown windows, the latest last
   std::function<void()> onQuit_ = [] { QCoreApplication::quit(); };
   bool quitting_ = false;
 };

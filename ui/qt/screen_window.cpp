@@ -1,12 +1,16 @@
 #include "ui/qt/screen_window.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 #include <ranges>
 
+#include "ui/hit_test.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/look.h"
 #include "ui/qt/pictures.h"
 
@@ -29,8 +33,9 @@ Qt::WindowFlags flagsFor(const WindowSpec& w) {
 
 }  // namespace
 
-ScreenWindow::ScreenWindow(const Screen& screen, Runtime& rt)
-    : QWidget(nullptr, flagsFor(screen.layout().window)), layout_(screen.layout()) {
+ScreenWindow::ScreenWindow(const Screen& screen, Runtime& rt, const AccessibleNames* names)
+    : QWidget(nullptr, flagsFor(screen.layout().window)), layout_(screen.layout()), names_(names) {
+  installAccessibility();
   sink_ = InputSink{&rt, screen.id(), true};
   const WindowSpec& w = layout_.window;
   setWindowTitle(QString::fromUtf8(w.caption.data(), static_cast<qsizetype>(w.caption.size())));
@@ -38,13 +43,73 @@ ScreenWindow::ScreenWindow(const Screen& screen, Runtime& rt)
   setFont(toQFont(w.font));
   setFixedSize(px(w.clientWidth), px(screen.outerHeight() - kNonClientHeightTwips));
   build(screen, {}, this);
-  QWidget* previous = nullptr;
+  // The keyboard groups lie over every control, to draw their cursors there.
+  for (const KeyboardGroup& group : layout_.keyboardGroups) {
+    auto* cursor = new KeyboardCursor(screen, group, &sink_, names_, this);
+    cursors_.push_back(cursor);
+    widgets_[group.name] = cursor;
+  }
+  // Windowed controls are named once; drawn ones are asked as they are read.
+  for (const Control& c : screen.controls()) {
+    QWidget* widget = widgetFor(c.name());
+    if (widget && isWindowed(c.kind()) && names_ && names_->control)
+      widget->setAccessibleName(QString::fromStdString(names_->control(screen, c)));
+  }
+  buildTabOrder();
+}
+
+void ScreenWindow::buildTabOrder() {
+  // Option buttons stand together where the layout names the group.
+  std::vector<std::string_view> options;
+  for (const ControlSpec& c : layout_.controls) {
+    if (c.kind == ControlKind::OptionButton) options.push_back(c.name);
+  }
+  std::ranges::sort(options, [this](std::string_view a, std::string_view b) {
+    const QWidget *wa = widgetFor(a), *wb = widgetFor(b);
+    return std::pair(wa->y(), wa->x()) < std::pair(wb->y(), wb->x());
+  });
   for (std::string_view name : layout_.tabOrder) {
-    QWidget* next = widgetFor(name);
-    if (!next) continue;
-    if (next->focusPolicy() == Qt::NoFocus) next->setFocusPolicy(Qt::TabFocus);
-    if (previous) QWidget::setTabOrder(previous, next);
-    previous = next;
+    const bool option = std::ranges::find(options, name) != options.end();
+    for (std::string_view member : option ? options : std::vector<std::string_view>{name}) {
+      if (QWidget* widget = widgetFor(member))
+        tabChain_.emplace_back(widget, keyboardGroup(layout_, member) ? std::string_view{} : member);
+    }
+  }
+  for (std::size_t i = 1; i < tabChain_.size(); ++i)
+    QWidget::setTabOrder(tabChain_[i - 1].first, tabChain_[i].first);
+  // A screen with a tab order takes the focus from Tab on nothing else.
+  if (!layout_.tabOrder.empty()) {
+    for (auto& [name, widget] : widgets_) {
+      const bool inChain =
+          std::ranges::any_of(tabChain_, [w = widget](const auto& entry) { return entry.first == w; });
+      if (!inChain && (widget->focusPolicy() & Qt::TabFocus))
+        widget->setFocusPolicy(widget->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
+    }
+  }
+  refreshTabStops();
+}
+
+bool ScreenWindow::seen(std::string_view control) const {
+  const Screen* s = screen();
+  if (!s) return false;
+  const auto point = clickPoint(*s, control);
+  return point && controlAt(*s, point->first, point->second) == control;
+}
+
+void ScreenWindow::refreshTabStops() {
+  for (const auto& [widget, control] : tabChain_) {
+    bool takesTab = control.empty() || seen(control);
+    if (auto* option = dynamic_cast<OptionButton*>(widget)) takesTab = takesTab && option->chosen();
+    const Qt::FocusPolicy policy = takesTab ? Qt::StrongFocus : Qt::ClickFocus;
+    if (dynamic_cast<KeyboardCursor*>(widget)) continue;  // always in sight, reached by Tab only
+    if (widget->focusPolicy() != policy) widget->setFocusPolicy(policy);
+  }
+  // The focus leaves a control that went out of sight.
+  if (QWidget* focused = focusWidget();
+      focused && isAncestorOf(focused) && !(focused->focusPolicy() & Qt::TabFocus)) {
+    if (dynamic_cast<OptionButton*>(focused))
+      return;  // an option loses its stop only while the focus moves on
+    if (QWidget* start = widgetFor(layout_.focus)) start->setFocus(Qt::OtherFocusReason);
   }
 }
 
@@ -80,13 +145,39 @@ QWidget* ScreenWindow::widgetFor(std::string_view name) const {
   return it == widgets_.end() ? nullptr : it->second;
 }
 
+QString ScreenWindow::accessibleNameOf(std::string_view control) const {
+  const Screen* s = screen();
+  if (!s || !names_) return {};
+  if (control.empty()) return names_->window ? QString::fromStdString(names_->window(*s)) : QString();
+  if (!names_->control || !s->has(control)) return {};
+  return QString::fromStdString(names_->control(*s, s->control(control)));
+}
+
+bool ScreenWindow::isAlert() const {
+  const Screen* s = screen();
+  return s && names_ && names_->isAlert && names_->isAlert(*s);
+}
+
 void ScreenWindow::sync(const Control& c) {
   auto it = views_.find(c.name());
   if (it != views_.end() && it->second) it->second->sync(c);
+  for (KeyboardCursor* cursor : cursors_) cursor->update();
+  if (isWindowed(c.kind())) refreshTabStops();
+  // Readers hear what changed once the event that changed it is over.
+  if (QAccessible::isActive() && !announcing_) {
+    announcing_ = true;
+    QMetaObject::invokeMethod(this, &ScreenWindow::announceChanges, Qt::QueuedConnection);
+  }
+}
+
+void ScreenWindow::announceChanges() {
+  announcing_ = false;
+  for (KeyboardCursor* cursor : cursors_) cursor->refresh();
 }
 
 void ScreenWindow::setOuterHeight(int twips) {
   setFixedHeight(px(twips - kNonClientHeightTwips));
+  refreshTabStops();
 }
 
 void ScreenWindow::present(bool modal) {
@@ -103,6 +194,12 @@ void ScreenWindow::present(bool modal) {
   raise();
   activateWindow();
   if (QWidget* focus = widgetFor(layout_.focus)) focus->setFocus(Qt::ActiveWindowFocusReason);
+  for (KeyboardCursor* cursor : cursors_) cursor->refresh();
+  if (isAlert()) {
+    // An announcement is read out as it appears.
+    QAccessibleEvent event(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void ScreenWindow::retire() {
