@@ -122,6 +122,36 @@ class CursorAccessible : public QAccessibleWidget {
   std::vector<QAccessibleInterface*> items_;
 };
 
+// An option button: Qt calls a button outside an exclusive group a check
+// box, but the screen's options form one group, the model's.
+class OptionAccessible : public QAccessibleWidget {
+ public:
+  explicit OptionAccessible(OptionButton* b) : QAccessibleWidget(b, QAccessible::RadioButton) {
+    addControllingSignal(QStringLiteral("clicked(bool)"));
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+    const auto* b = static_cast<OptionButton*>(widget());
+    return b->accessibleName().isEmpty() ? b->text() : b->accessibleName();
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = true;
+    s.checked = static_cast<OptionButton*>(widget())->chosen();
+    return s;
+  }
+  QStringList actionNames() const override {
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) {
+      static_cast<OptionButton*>(widget())->click();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+};
+
 // A match or menu window: its name from the screen; the announcement is an alert.
 class WindowAccessible : public QAccessibleWidget {
  public:
@@ -136,6 +166,7 @@ class WindowAccessible : public QAccessibleWidget {
 QAccessibleInterface* factory(const QString&, QObject* object) {
   if (auto* cursor = dynamic_cast<KeyboardCursor*>(object)) return new CursorAccessible(cursor);
   if (auto* window = dynamic_cast<ScreenWindow*>(object)) return new WindowAccessible(window);
+  if (auto* option = dynamic_cast<OptionButton*>(object)) return new OptionAccessible(option);
   if (auto* drawn = dynamic_cast<DrawnControl*>(object))
     return new DrawnAccessible(drawn, drawn->definition());
   if (auto* box = dynamic_cast<PictureBox*>(object)) return new DrawnAccessible(box, box->definition());

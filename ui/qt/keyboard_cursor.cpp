@@ -87,6 +87,18 @@ QString KeyboardCursor::itemName(int index) const {
   return QString::fromStdString(names_->item(*s, group_, index));
 }
 
+void KeyboardCursor::moveRing() {
+  const QRect now = hasFocus() ? itemRect(current()) : QRect();
+  if (now == ring_) return;
+  if (!ring_.isNull()) update(ring_);
+  if (!now.isNull()) update(now);
+  ring_ = now;
+}
+
+void KeyboardCursor::followModel() {
+  if (hasFocus() || !ring_.isNull()) moveRing();
+}
+
 void KeyboardCursor::paintEvent(QPaintEvent*) {
   if (!hasFocus()) return;
   QPainter p(this);
@@ -102,21 +114,21 @@ void KeyboardCursor::paintEvent(QPaintEvent*) {
 
 void KeyboardCursor::focusInEvent(QFocusEvent* e) {
   QWidget::focusInEvent(e);
-  update();
+  moveRing();
   if (group_.kind == KeyboardKind::Board) arriveOnCell(cell_);
   announceFocus();
 }
 
 void KeyboardCursor::focusOutEvent(QFocusEvent* e) {
   QWidget::focusOutEvent(e);
-  update();
+  moveRing();
 }
 
 // The pointer leaves the old cell across the board and arrives on the new
 // cell's point: every marker hides, and the new cell's shows if it is a target.
 void KeyboardCursor::arriveOnCell(int index) {
   cell_ = index;
-  update();
+  moveRing();
   sink_->mouseMove(group_.between);
   sink_->mouseMove(group_.items[static_cast<std::size_t>(index)]);
 }
@@ -137,7 +149,7 @@ void KeyboardCursor::choose(int index) {
   if (const auto point = clickPoint(*s, group_.items[static_cast<std::size_t>(index)])) {
     if (const auto hit = controlAt(*s, point->first, point->second)) sink_->click(*hit);
   }
-  update();
+  moveRing();
   announceFocus();
 }
 
@@ -180,7 +192,6 @@ void KeyboardCursor::announceFocus() {
 }
 
 void KeyboardCursor::refresh() {
-  update();
   if (!QAccessible::isActive()) return;
   for (int i = 0; i < static_cast<int>(itemNames_.size()); ++i) {
     const QString name = itemName(i);

@@ -24,7 +24,9 @@ class KeyboardCursor : public QWidget {
   QRect itemRect(int index) const;
   // What the item is to a screen reader, read from the screen as it is now.
   QString itemName(int index) const;
-  // The screen changed: the ring follows the choice, and readers hear of cells that changed.
+  // The screen changed: the ring follows the choice.
+  void followModel();
+  // Readers hear of items whose state changed since they last heard.
   void refresh();
 
  protected:
@@ -40,12 +42,15 @@ class KeyboardCursor : public QWidget {
   void activate();
   void choose(int index);
   void announceFocus();
+  // Repaints where the ring was and where it is now.
+  void moveRing();
 
   const KeyboardGroup& group_;
   const InputSink* sink_;
   const AccessibleNames* names_;
   QPoint origin_;                   // this widget's top left in window pixels
   int cell_ = 4;                    // the board cursor's cell, 0-based: the centre at first
+  QRect ring_;                      // where the ring was last painted, empty while not shown
   std::vector<QString> itemNames_;  // what each item was last announced as
 };
 

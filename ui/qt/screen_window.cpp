@@ -70,6 +70,8 @@ void ScreenWindow::buildTabOrder() {
   });
   for (std::string_view name : layout_.tabOrder) {
     const bool option = std::ranges::find(options, name) != options.end();
+    if (option && std::ranges::any_of(tabChain_, [&](const auto& entry) { return entry.second == name; }))
+      continue;
     for (std::string_view member : option ? options : std::vector<std::string_view>{name}) {
       if (QWidget* widget = widgetFor(member))
         tabChain_.emplace_back(widget, keyboardGroup(layout_, member) ? std::string_view{} : member);
@@ -161,7 +163,7 @@ bool ScreenWindow::isAlert() const {
 void ScreenWindow::sync(const Control& c) {
   auto it = views_.find(c.name());
   if (it != views_.end() && it->second) it->second->sync(c);
-  for (KeyboardCursor* cursor : cursors_) cursor->update();
+  for (KeyboardCursor* cursor : cursors_) cursor->followModel();
   if (isWindowed(c.kind())) refreshTabStops();
   // Readers hear what changed once the event that changed it is over.
   if (QAccessible::isActive() && !announcing_) {
