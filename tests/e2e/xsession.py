@@ -187,11 +187,14 @@ class XSession:
         return (r, g, b)
 
 
-def run(test, program):
-    """Runs test(session); keeps screenshots as artefacts when it fails."""
+def run(test, program, before=None):
+    """Runs test(session), after before(session) when given, before the
+    program starts; keeps screenshots as artefacts when it fails."""
     artefacts = tempfile.mkdtemp(prefix="zorvane-e2e-")
     session = XSession(program, artefacts)
     try:
+        if before:
+            before(session)
         session.start_game()
         test(session)
         status = 0
