@@ -131,7 +131,10 @@ TEST_F(Keyboard, TabVisitsWhatTheUserCanSeeOnEveryScreenAndComesBackRound) {
        ScreenId::game1,
        [](Runtime& rt) { rt.setWindowHeight(ScreenId::game1, 6465); },
        {"start", "board", "rank", "name2", "p1", "rank1", "name1", "full", "start"}},
-      {"against the computer", ScreenId::game, nullptr, {"start", "board", "levelNormal", "start"}},
+      {"against the computer",
+       ScreenId::game,
+       nullptr,
+       {"start", "board", "hint", "undo", "levelNormal", "start"}},
   };
   start(ScreenId::logo);
   for (const TabCase& c : cases) {
