@@ -30,6 +30,16 @@ std::string spoken(std::string_view text) {
   return out;
 }
 
+// A button's caption without the & that marks its access key ("&&" is an &).
+std::string withoutAccessKey(std::string_view caption) {
+  std::string out;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    out += caption[i];
+  }
+  return out;
+}
+
 bool isMatch(ScreenId id) {
   return id == ScreenId::game || id == ScreenId::game1;
 }
@@ -46,9 +56,17 @@ std::string owner(const Screen& s, bool sideOne) {
     if (name.empty()) name = sideOne ? "Player 1" : "Player 2";
   } else {
     name = spoken(textOf(s, sideOne ? "Label4" : "Label6"));
-    if (name.empty()) return sideOne ? "Your" : "The computer's";
+    if (name.empty()) return sideOne ? "your" : "the computer's";
   }
   return name + "'s";
+}
+
+// The same at the start of a sentence.
+std::string ownerAtStart(const Screen& s, bool sideOne) {
+  std::string words = owner(s, sideOne);
+  if (!words.empty() && words[0] >= 'a' && words[0] <= 'z')
+    words[0] = static_cast<char>(words[0] - 'a' + 'A');
+  return words;
 }
 
 std::string cellState(const Screen& s, int n) {
@@ -76,13 +94,13 @@ std::string matchControl(const Screen& s, const Control& c) {
   }
   if (name == "Label1") return "Board";
   if (name == "Image11" || name == "Image12") {
-    return owner(s, name == "Image11") + " pieces: " + pictureWords(c.picture().key());
+    return ownerAtStart(s, name == "Image11") + " pieces: " + pictureWords(c.picture().key());
   }
   if (name == "scoreulo" || name == "scorecomp") {
-    return owner(s, name == "scoreulo") + " score: " + spoken(c.text());
+    return ownerAtStart(s, name == "scoreulo") + " score: " + spoken(c.text());
   }
   if ((game1 && (name == "i1" || name == "i2")) || (!game1 && (name == "Image14" || name == "Image13"))) {
-    return owner(s, name == "i1" || name == "Image14") + " turn";
+    return ownerAtStart(s, name == "i1" || name == "Image14") + " turn";
   }
   if (game1) {
     static const std::map<std::string_view, std::string_view> kPanel{
@@ -110,6 +128,7 @@ std::string fixedWords(ScreenId id, std::string_view name) {
       {{ScreenId::Welcome, "Image2"}, "Close"},
       {{ScreenId::player, "p2"}, "Player 2's name"},
       {{ScreenId::winner, "Picture1"}, "a trophy"},
+      {{ScreenId::game, "levels"}, "The computer's strength"},
   };
   auto it = kWords.find({id, name});
   return it == kWords.end() ? std::string() : std::string(it->second);
@@ -123,9 +142,14 @@ std::string controlName(const Screen& s, const Control& c) {
   switch (c.kind()) {
     case ControlKind::Image:
     case ControlKind::PictureBox: return pictureWords(c.picture().key());
-    case ControlKind::Shape: return "Frame";
+    case ControlKind::Shape:
+      return c.name().starts_with("sel") || c.name().starts_with("SEL") ? "Frame of the chosen picture"
+                                                                        : "Outline";
     case ControlKind::Line: return "Line";
-    case ControlKind::TextBox: return spoken(c.text());
+    case ControlKind::CommandButton:
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox:
+    case ControlKind::Frame: return spoken(withoutAccessKey(c.text()));
     default: return spoken(c.text());
   }
 }

@@ -128,6 +128,20 @@ TEST_F(Access, TheMatchReadsCellsTurnAndScoresAsTheyAre) {
   EXPECT_FALSE(five->rect().isEmpty());
 }
 
+TEST_F(Access, TheComputerMatchNamesItsControlsWithoutAccessKeyMarks) {
+  open(ScreenId::game);
+  EXPECT_EQ(nameOf(ScreenId::game, "levelEasy"), "Easy");
+  EXPECT_EQ(nameOf(ScreenId::game, "hint"), "Hint");
+  EXPECT_EQ(nameOf(ScreenId::game, "levels"), "The computer's strength");
+  EXPECT_EQ(of(ScreenId::game, "levels")->role(), QAccessible::Grouping);
+  EXPECT_EQ(nameOf(ScreenId::game, "Image14"), "Your turn");
+  EXPECT_EQ(nameOf(ScreenId::game, "scorecomp"), "Mr.Computer's score: 0");
+  QAccessibleInterface* board = of(ScreenId::game, "board");
+  ASSERT_NE(board, nullptr);
+  EXPECT_EQ(board->child(1)->text(QAccessible::Name), "Cell 2, your piece");
+  EXPECT_EQ(board->child(4)->text(QAccessible::Name), "Cell 5, empty");
+}
+
 TEST_F(Access, TheWinnersAnnouncementReadsAsItsTextAndIsAnAlert) {
   open(ScreenId::logo);
   rt_->ctl(ScreenId::winner, "winnernme").setText("FroggyFood Ann");

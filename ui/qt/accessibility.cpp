@@ -27,8 +27,12 @@ QAccessible::Role roleOf(ControlKind kind) {
 // A label, image, shape, line or picture box: named from the screen as it is now.
 class DrawnAccessible : public QAccessibleWidget {
  public:
+  // A picture box without a picture is a panel that holds controls.
   DrawnAccessible(QWidget* w, const ControlSpec& definition)
-      : QAccessibleWidget(w, roleOf(definition.kind)), name_(definition.name) {}
+      : QAccessibleWidget(w, definition.kind == ControlKind::PictureBox && definition.picture.empty()
+                                 ? QAccessible::Grouping
+                                 : roleOf(definition.kind)),
+        name_(definition.name) {}
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name) return QAccessibleWidget::text(t);
     auto* window = dynamic_cast<ScreenWindow*>(widget()->window());
