@@ -256,6 +256,35 @@ TEST_F(Keyboard, AWholeTwoPlayerGameFromTheMenuWithTheKeyboardAlone) {
   EXPECT_EQ(board(ScreenId::game1), "....m....");
 }
 
+// How many pixels of the ring's colour lie on the rectangle's edge in a grab of the window.
+int ringPixels(QWidget* window, const QRect& r) {
+  const QImage img = window->grab().toImage();
+  const QColor ring = toQColor(sys(SystemColour::ActiveTitleBar));
+  int count = 0;
+  for (int x = r.left(); x <= r.right(); ++x) {
+    for (int y : {r.top() + 1, r.bottom() - 1}) count += img.pixelColor(x, y) == ring;
+  }
+  return count;
+}
+
+TEST_F(Keyboard, TheCursorsRingShowsWhileTheBoardHasTheFocusAndFollowsTheArrows) {
+  open(ScreenId::game1);
+  QWidget* w = window(ScreenId::game1);
+  // The ring stands just outside a piece, centred on the cell's point.
+  const QPoint centre = pxRect(2145, 2020, 270, 270).center();
+  const int half = px(345);
+  const QRect five(centre - QPoint(half, half), QSize(2 * half, 2 * half));
+  const QRect six = five.translated(px(1560), 0);
+  EXPECT_LT(ringPixels(w, five), 5) << "no ring before the board has the focus";
+  key(Qt::Key_Tab);
+  EXPECT_GT(ringPixels(w, five), 60);
+  key(Qt::Key_Right);
+  EXPECT_LT(ringPixels(w, five), 5);
+  EXPECT_GT(ringPixels(w, six), 60);
+  key(Qt::Key_Tab);
+  EXPECT_LT(ringPixels(w, six), 5) << "the ring goes with the focus";
+}
+
 TEST_F(Keyboard, PicturesAreChosenWithTheArrowsHomeAndEndAsAClickWould) {
   open(ScreenId::Welcome);
   key(Qt::Key_Tab);
