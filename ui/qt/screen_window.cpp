@@ -84,8 +84,7 @@ void ScreenWindow::buildTabOrder() {
     for (auto& [name, widget] : widgets_) {
       const bool inChain =
           std::ranges::any_of(tabChain_, [w = widget](const auto& entry) { return entry.first == w; });
-      if (!inChain && (widget->focusPolicy() & Qt::TabFocus))
-        widget->setFocusPolicy(widget->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
+      if (!inChain && (widget->focusPolicy() & Qt::TabFocus)) widget->setFocusPolicy(Qt::ClickFocus);
     }
   }
   refreshTabStops();
@@ -100,10 +99,11 @@ bool ScreenWindow::seen(std::string_view control) const {
 
 void ScreenWindow::refreshTabStops() {
   for (const auto& [widget, control] : tabChain_) {
-    bool takesTab = control.empty() || seen(control);
+    if (control.empty()) continue;  // a keyboard group: always in sight, reached by Tab only
+    bool takesTab = seen(control);
+    // The option group is one stop: its chosen option.
     if (auto* option = dynamic_cast<OptionButton*>(widget)) takesTab = takesTab && option->chosen();
     const Qt::FocusPolicy policy = takesTab ? Qt::StrongFocus : Qt::ClickFocus;
-    if (dynamic_cast<KeyboardCursor*>(widget)) continue;  // always in sight, reached by Tab only
     if (widget->focusPolicy() != policy) widget->setFocusPolicy(policy);
   }
   // The focus leaves a control that went out of sight.
