@@ -124,11 +124,9 @@ std::string matchControl(const Screen& s, const Control& c) {
 // Words for controls whose caption or picture does not say what they are.
 std::string fixedWords(ScreenId id, std::string_view name) {
   static const std::map<std::pair<ScreenId, std::string_view>, std::string_view> kWords{
-      {{ScreenId::Welcome, "Text1"}, "Your name"},
-      {{ScreenId::Welcome, "Image2"}, "Close"},
-      {{ScreenId::player, "p2"}, "Player 2's name"},
-      {{ScreenId::winner, "Picture1"}, "a trophy"},
-      {{ScreenId::game, "levels"}, "The computer's strength"},
+      {{ScreenId::Welcome, "Text1"}, "Your name"},  {{ScreenId::Welcome, "Image2"}, "Close"},
+      {{ScreenId::player, "p2"}, "Name"},  // the word painted beside it
+      {{ScreenId::winner, "Picture1"}, "a trophy"}, {{ScreenId::game, "levels"}, "The computer's strength"},
   };
   auto it = kWords.find({id, name});
   return it == kWords.end() ? std::string() : std::string(it->second);

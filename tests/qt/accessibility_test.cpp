@@ -128,6 +128,21 @@ TEST_F(Access, TheMatchReadsCellsTurnAndScoresAsTheyAre) {
   EXPECT_FALSE(five->rect().isEmpty());
 }
 
+TEST_F(Access, TheEntryNamesItsBoxByThePaintedWordAndItsPortraitsByWhatTheyShow) {
+  open(ScreenId::player);
+  EXPECT_EQ(nameOf(ScreenId::player, "p2"), "Name");
+  EXPECT_EQ(nameOf(ScreenId::player, "Command1"), "OK");
+  QAccessibleInterface* portraits = of(ScreenId::player, "portraits");
+  ASSERT_NE(portraits, nullptr);
+  EXPECT_EQ(portraits->text(QAccessible::Name), "Choose your bug");
+  std::vector<std::string> shown;
+  for (int i = 0; i < portraits->childCount(); ++i)
+    shown.push_back(portraits->child(i)->text(QAccessible::Name).toStdString());
+  EXPECT_EQ(shown, (std::vector<std::string>{"a red winged insect", "a green grasshopper",
+                                             "a red ladybird with black spots", "a blue dragonfly",
+                                             "a grey spider"}));
+}
+
 TEST_F(Access, TheComputerMatchNamesItsControlsWithoutAccessKeyMarks) {
   open(ScreenId::game);
   EXPECT_EQ(nameOf(ScreenId::game, "levelEasy"), "Easy");

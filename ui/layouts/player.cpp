@@ -92,7 +92,7 @@ ScreenLayout makePlayerLayout() {
                           .kind = KeyboardKind::Choice,
                           .items = {"i1", "i2", "i3", "i4", "i5"},
                           .marks = {"sel1", "sel2", "SEL3", "sel4", "sel5"},
-                          .accessibleName = "Choose a piece"}},
+                          .accessibleName = "Choose your bug"}},
   };
 }
 
