@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The real program under Xvfb with a screen reader's view of it: a whole
-two-player game from the keyboard alone, while the accessibility tree is read
-over AT-SPI, as a screen reader reads it. Runs on a session bus of its own
+two-player game and a move against the computer from the keyboard alone,
+while the accessibility tree is read over AT-SPI, as a screen reader reads it. Runs on a session bus of its own
 (dbus-run-session), where the accessibility bus starts on demand."""
 
 import sys
@@ -19,6 +19,8 @@ ENTRY = "Enter player 2 info."
 MATCH = "Zorvane\u2122 - The Game"
 WINNER = "Form1"
 QUIT = "Quit?"
+NEIGHBOURS = {1: [2, 4, 5], 2: [1, 3, 5], 3: [2, 5, 6], 4: [1, 5, 7], 5: [1, 2, 3, 4, 6, 7, 8, 9],
+              6: [3, 5, 9], 7: [4, 5, 8], 8: [5, 7, 9], 9: [5, 6, 8]}
 
 
 def expect(condition, message):
@@ -222,6 +224,41 @@ def play(s):
     s.settle(0.3)
     expect(all(c.endswith("empty") or c.endswith("a target") for c in cells(board)), f"board: {cells(board)}")
     find(match, "label", "Alice's score: 1")
+
+    # Against the computer, still from the keyboard: the new menu starts on
+    # "vs Computer", with its player named "Player 1" again.
+    s.close_window(MATCH)
+    s.window(MENU)
+    s.settle(0.3)
+    key("Return")
+    s.window(MATCH)
+    s.settle(0.3)
+    match = reader.window(MATCH)
+    key("Tab")
+    board = find(match, "list", "Board")
+    before = cells(board)
+    print("against the computer:", before)
+    mine = [i + 1 for i, c in enumerate(before) if "Player 1's piece" in c]
+    empty = [i + 1 for i, c in enumerate(before) if c.endswith("empty")]
+    moves = [(a, b) for a in mine for b in empty if b in NEIGHBOURS[a]]
+    expect(moves, f"no move for the player: {before}")
+    a, b = moves[0]
+    cursor = walk(key, 5, a)
+    key("space")
+    walk(key, cursor, b)
+    expect(cells(board)[b - 1] == f"Cell {b}, a target", f"cell {b}: {cells(board)[b - 1]}")
+    reader.names()
+    key("space")
+    theirs = lambda cs: sorted(i for i, c in enumerate(cs) if "Mr.Computer's piece" in c)
+    deadline = time.monotonic() + 10  # the computer answers half a second later
+    while theirs(cells(board)) == theirs(before) and time.monotonic() < deadline:
+        reader.pump(0.1)
+    after = cells(board)
+    print("after the player's move and the computer's answer:", after)
+    expect(after[b - 1] == f"Cell {b}, Player 1's piece", f"the player's move: {after}")
+    expect(theirs(after) != theirs(before), f"the computer did not move: {after}")
+    heard = reader.names(["object:property-change:accessible-name"])
+    expect(any("Mr.Computer's piece" in (h or "") for h in heard), f"the computer's move was not heard: {heard}")
 
     # Out: the match closed as a window manager would, the menu's Esc, "Yes".
     s.close_window(MATCH)
