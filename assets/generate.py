@@ -1,7 +1,9 @@
 #!/usr/bin/python3
-"""Draws every built-in picture of the game into assets/generated/.
+"""Draws every built-in picture of the game into assets/generated/, and
+each one again at twice its size into assets/generated/2x/ for
+high-density screens.
 
-Run from anywhere: /usr/bin/python3 assets/generate.py
+Run from anywhere: /usr/bin/python3 assets/generate.py [key ...]
 Every random choice is seeded, so two runs write byte-identical files.
 """
 
@@ -11,12 +13,17 @@ import sys
 sys.dont_write_bytecode = True  # keep the source tree free of __pycache__
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from art import backgrounds, beetles, branding, crawlers, flyers, icons, portraits, tiles  # noqa: E402
+from art import backgrounds, beetles, branding, crawlers, flyers, icons, paint, portraits, tiles  # noqa: E402
 from art.entry_card import back_entry_card  # noqa: E402
-from art.formats import save_bmp, save_ico, save_jpeg  # noqa: E402
+from art.formats import save_bmp, save_ico, save_jpeg, save_png  # noqa: E402
 from art.paint import Canvas  # noqa: E402
 
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "generated")
+# The twice-size set: JPEG stays JPEG; a bitmap becomes a PNG, lossless like
+# the bitmap but compressed, so that the program stays small. Icons hold
+# several sizes already and have no second set.
+OUT_2X = os.path.join(OUT, "2x")
+FORMAT_2X = {"jpg": ("jpg", save_jpeg), "bmp": ("png", save_png)}
 
 
 def bug(draw, w, h, **kw):
@@ -73,19 +80,34 @@ CATALOGUE = {
 }
 
 
-def main(keys):
-    os.makedirs(OUT, exist_ok=True)
-    for key in keys or CATALOGUE:
-        fmt, w, h, make = CATALOGUE[key]
-        path = os.path.join(OUT, f"{key}.{fmt}")
+def draw(key, scale):
+    fmt, w, h, make = CATALOGUE[key]
+    paint.set_scale(scale)
+    try:
         picture = make()
+    finally:
+        paint.set_scale(1)
+    if fmt != "ico" and picture.size != (w * scale, h * scale):
+        raise SystemExit(f"{key}: drew {picture.size} at {scale}x, expected {(w * scale, h * scale)}")
+    return picture
+
+
+def main(keys):
+    os.makedirs(OUT_2X, exist_ok=True)
+    for key in keys or CATALOGUE:
+        fmt = CATALOGUE[key][0]
+        path = os.path.join(OUT, f"{key}.{fmt}")
+        picture = draw(key, 1)
         if fmt == "ico":
             save_ico(picture, path)
         else:
-            if picture.size != (w, h):
-                raise SystemExit(f"{key}: drew {picture.size}, expected {(w, h)}")
             (save_jpeg if fmt == "jpg" else save_bmp)(picture, path)
         print(path)
+        if fmt in FORMAT_2X:
+            ext, save = FORMAT_2X[fmt]
+            path = os.path.join(OUT_2X, f"{key}.{ext}")
+            save(draw(key, 2), path)
+            print(path)
 
 
 if __name__ == "__main__":

@@ -1,4 +1,5 @@
-"""Writers for the three stored formats: JPEG, 24-bit BMP and multi-image ICO.
+"""Writers for the stored formats: JPEG, 24-bit BMP, multi-image ICO, and PNG
+for the twice-size bitmaps.
 
 The ICO writer is our own because Pillow's only stores 32-bit PNG entries;
 the game's icons also carry 4- and 8-bit palette images.
@@ -14,6 +15,12 @@ def save_jpeg(img, path, quality=92, subsampling=0):
     img.convert("RGB").save(
         path, "JPEG", quality=quality, subsampling=subsampling, optimize=False, progressive=False
     )
+
+
+def save_png(img, path):
+    """Lossless RGB, compressed as far as zlib goes; no time stamp or other
+    chunk that would change from run to run."""
+    img.convert("RGB").save(path, "PNG", optimize=True)
 
 
 def save_bmp(img, path):

@@ -6,6 +6,7 @@ import random
 from PIL import Image
 
 from .beetles import draw_ladybird
+from . import paint
 from .paint import SS, Canvas, bezier, ellipse_points, mix
 from .texture import brush_stroke, value_noise
 
@@ -132,7 +133,7 @@ def portrait(key):
         draw_ladybird(c, _box(c, 62, 10, 80, 28))
     img = c.finish("#ffffff")
     # A faint canvas grain gives the flat gradients a painted surface.
-    grain = value_noise(w, h, 2, rng).convert("RGB")
+    grain = value_noise(img.width, img.height, 2 * paint.SCALE, rng).convert("RGB")
     return Image.blend(img, Image.blend(img, grain, 0.5), 0.07)
 
 

@@ -3,6 +3,7 @@ trophy and close button."""
 
 from PIL import Image, ImageDraw
 
+from . import paint
 from .paint import Canvas, bezier, mirror
 
 POINT_RED = (255, 0, 0)
@@ -11,8 +12,9 @@ ARROW_GROUND = (252, 250, 196)
 
 def cell_point():
     """18 x 18: a red square inside a one-pixel black rim, no smoothing."""
-    img = Image.new("RGB", (18, 18), (0, 0, 0))
-    ImageDraw.Draw(img).rectangle((1, 1, 16, 16), fill=POINT_RED)
+    k = paint.SCALE
+    img = Image.new("RGB", (18 * k, 18 * k), (0, 0, 0))
+    ImageDraw.Draw(img).rectangle((k, k, 17 * k - 1, 17 * k - 1), fill=POINT_RED)
     return img
 
 
