@@ -11,6 +11,7 @@
 
 #include "ui/control.h"
 #include "ui/qt/input_sink.h"
+#include "ui/qt/pictures.h"
 
 namespace zorvane::ui::qt {
 
@@ -44,7 +45,7 @@ class DrawnControl : public QWidget, public ControlView {
   QString text_;
   Colour back_;
   int borderStyle_ = 0;
-  std::string picture_;
+  PictureHandle picture_;
   bool pressed_ = false;
 };
 
@@ -60,7 +61,7 @@ class PictureBox : public QWidget, public ControlView {
 
  private:
   const ControlSpec& definition_;
-  std::string picture_;
+  PictureHandle picture_;
 };
 
 class TextBox : public QLineEdit, public ControlView {
@@ -74,8 +75,13 @@ class TextBox : public QLineEdit, public ControlView {
 
 class CommandButton : public QPushButton, public ControlView {
  public:
+  // How far inside the button its focus rectangle runs, in pixels.
+  static constexpr int kFocusInset = 4;
   CommandButton(const Control& c, const InputSink* sink, QWidget* parent);
   void sync(const Control&) override {}
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
 };
 
 // A three-valued check box whose clicks ask the model for the next value.

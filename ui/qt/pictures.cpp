@@ -1,16 +1,25 @@
 #include "ui/qt/pictures.h"
 
 #include <QFile>
-#include <QHash>
-#include <QPainter>
+#include <span>
+#include <unordered_map>
 
 namespace zorvane::ui::qt {
 
 namespace {
 
-QString resourcePath(std::string_view key) {
-  const QString stem = QStringLiteral(":/assets/") + QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
-  for (const char* ext : {".jpg", ".bmp", ".ico"}) {
+QString toQString(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The catalogue's file of a key, or at scale 2 its twice-size source; empty if there is none.
+QString resourcePath(std::string_view key, int scale) {
+  static const char* const kCatalogue[] = {".jpg", ".bmp", ".ico"};
+  static const char* const kTwiceSize[] = {".jpg", ".png"};
+  const QString stem =
+      (scale == 1 ? QStringLiteral(":/assets/") : QStringLiteral(":/assets/2x/")) + toQString(key);
+  for (const char* ext :
+       scale == 1 ? std::span<const char* const>(kCatalogue) : std::span<const char* const>(kTwiceSize)) {
     const QString path = stem + QLatin1String(ext);
     if (QFile::exists(path)) return path;
   }
@@ -27,25 +36,81 @@ QPixmap placeholder() {
   return p;
 }
 
+// Every picture some control holds, by key. The controls own them; an entry
+// whose picture has gone is dropped at the next look-up.
+std::unordered_map<std::string, std::weak_ptr<SharedPicture>>& held() {
+  static std::unordered_map<std::string, std::weak_ptr<SharedPicture>> pictures;
+  return pictures;
+}
+
+qreal ratioOf(const QPainter& p) {
+  return p.device() ? p.device()->devicePixelRatioF() : 1.0;
+}
+
 }  // namespace
 
-bool hasPicture(std::string_view key) { return !key.empty() && !resourcePath(key).isEmpty(); }
-
-const QPixmap& pictureFor(std::string_view key) {
-  static QHash<QString, QPixmap> cache;
-  const QString k = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
-  auto it = cache.find(k);
-  if (it == cache.end()) {
-    const QString path = resourcePath(key);
-    QPixmap p(path);
-    it = cache.insert(k, path.isEmpty() || p.isNull() ? placeholder() : p);
+const QPixmap& SharedPicture::forRatio(qreal ratio) {
+  if (ratio > 1.0) {
+    if (two_.isNull()) {
+      const QString path = resourcePath(key_, 2);
+      if (!path.isEmpty()) two_.load(path);
+      if (!two_.isNull()) two_.setDevicePixelRatio(2.0);
+    }
+    if (!two_.isNull()) return two_;
   }
-  return *it;
+  if (one_.isNull()) {
+    const QString path = resourcePath(key_, 1);
+    if (!path.isEmpty()) one_.load(path);
+    if (one_.isNull()) one_ = placeholder();
+  }
+  return one_;
+}
+
+PictureHandle acquirePicture(std::string_view key) {
+  auto& pictures = held();
+  std::erase_if(pictures, [](const auto& entry) { return entry.second.expired(); });
+  std::weak_ptr<SharedPicture>& slot = pictures[std::string(key)];
+  if (PictureHandle picture = slot.lock()) return picture;
+  auto picture = std::make_shared<SharedPicture>(std::string(key));
+  slot = picture;
+  return picture;
+}
+
+void drawUnscaled(QPainter& p, QPoint at, SharedPicture& picture) {
+  const qreal ratio = ratioOf(p);
+  const QPixmap& source = picture.forRatio(ratio);
+  // Pixel for pixel where the source matches the screen; smooth elsewhere (1.25, 1.5, 3).
+  const bool exact = qFuzzyCompare(ratio, source.devicePixelRatio());
+  const bool smooth = p.testRenderHint(QPainter::SmoothPixmapTransform);
+  p.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
+  p.drawPixmap(at, source);
+  p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+}
+
+void drawStretched(QPainter& p, const QRect& target, SharedPicture& picture) {
+  const QPixmap& source = picture.forRatio(ratioOf(p));
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawPixmap(target, source);
+}
+
+std::vector<std::string> decodedPictures() {
+  std::vector<std::string> out;
+  for (const auto& [key, weak] : held()) {
+    if (const PictureHandle picture = weak.lock()) {
+      if (picture->decoded(1)) out.push_back(key + "@1x");
+      if (picture->decoded(2)) out.push_back(key + "@2x");
+    }
+  }
+  return out;
+}
+
+bool hasPicture(std::string_view key) {
+  return !key.empty() && !resourcePath(key, 1).isEmpty();
 }
 
 QIcon iconFor(std::string_view key) {
-  const QString path = resourcePath(key);
-  return path.isEmpty() ? QIcon(pictureFor(key)) : QIcon(path);
+  const QString path = resourcePath(key, 1);
+  return path.isEmpty() ? QIcon(placeholder()) : QIcon(path);
 }
 
 }  // namespace zorvane::ui::qt

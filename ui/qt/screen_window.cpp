@@ -40,6 +40,7 @@ ScreenWindow::ScreenWindow(const Screen& screen, Runtime& rt, const AccessibleNa
   const WindowSpec& w = layout_.window;
   setWindowTitle(QString::fromUtf8(w.caption.data(), static_cast<qsizetype>(w.caption.size())));
   if (!w.icon.empty()) setWindowIcon(iconFor(w.icon));
+  if (!w.backgroundPicture.empty()) background_ = acquirePicture(w.backgroundPicture);
   setFont(toQFont(w.font));
   setFixedSize(px(w.clientWidth), px(screen.outerHeight() - kNonClientHeightTwips));
   build(screen, {}, this);
@@ -213,11 +214,10 @@ void ScreenWindow::retire() {
 void ScreenWindow::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   // A rectangle at a time, as for the drawn controls: no hand-over to Qt's worker threads.
-  const std::string_view picture = layout_.window.backgroundPicture;
   for (const QRect& r : e->region()) {
     p.setClipRect(r);
     p.fillRect(r, toQColor(layout_.window.background));
-    if (!picture.empty()) p.drawPixmap(0, 0, pictureFor(picture));
+    if (background_) drawUnscaled(p, QPoint(0, 0), *background_);
   }
 }
 

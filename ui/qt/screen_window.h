@@ -49,6 +49,7 @@ class ScreenWindow : public QWidget {
   void announceChanges();
 
   const ScreenLayout& layout_;
+  PictureHandle background_;  // the window's own picture, if it has one
   InputSink sink_;
   std::unordered_map<std::string_view, QWidget*> widgets_;
   std::unordered_map<std::string_view, ControlView*> views_;
