@@ -51,6 +51,10 @@ struct Font {
   double points = 8.25;
   bool bold = false;
   bool italic = false;
+  // Points added to each gap between words (a run of spaces counts once):
+  // where a caption sets words in columns with spaces, the stand-in face's
+  // narrower spaces would pull them out of line.
+  double wordSpacing = 0;
 };
 
 // A single flat border is a one-pixel black frame inside the rectangle;

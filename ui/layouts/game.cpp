@@ -195,7 +195,7 @@ ScreenLayout makeGameLayout() {
        .width = 2175,
        .height = 2415,
        .text = "       Turn         Score",
-       .font = kBold975,
+       .font = kPanelHeader,
        .backColour = kPanelYellow,
        .foreColour = kWindowText,
        .border = Border::FlatSingle},

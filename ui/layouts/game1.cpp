@@ -218,7 +218,7 @@ ScreenLayout makeGame1Layout() {
        .width = 2175,
        .height = 2415,
        .text = "       Turn         Score",
-       .font = kBold975,
+       .font = kPanelHeader,
        .backColour = kPanelYellow,
        .foreColour = kWindowText,
        .border = Border::FlatSingle},

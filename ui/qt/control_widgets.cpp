@@ -4,8 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QValidator>
 #include <algorithm>
 
@@ -56,10 +54,33 @@ class CharacterLimit : public QValidator {
 // Rows painted at a time by an image; see DrawnControl::paintEvent.
 constexpr int kPaintBand = 48;
 
+// The control's picture held for as long as the control shows it.
+void hold(PictureHandle& held, const Picture& picture) {
+  if (picture.empty()) {
+    held.reset();
+  } else if (!held || held->key() != picture.key()) {
+    held = acquirePicture(picture.key());
+  }
+}
+
 void drawFlatBorder(QPainter& p, const QRect& r) {
   p.setPen(QPen(Qt::black, 1));
   p.setBrush(Qt::NoBrush);
   p.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+// The classic sunken client edge, two pixels deep: shadow above and left,
+// light below and right, each in an outer and an inner line. The colours
+// are fixed, like the system colours, so that every machine draws it alike.
+void drawSunkenBorder(QPainter& p, const QRect& r) {
+  const auto edge = [&p](const QRect& e, QColor topLeft, QColor bottomRight) {
+    p.fillRect(QRect(e.left(), e.top(), e.width() - 1, 1), topLeft);
+    p.fillRect(QRect(e.left(), e.top(), 1, e.height() - 1), topLeft);
+    p.fillRect(QRect(e.left(), e.bottom(), e.width(), 1), bottomRight);
+    p.fillRect(QRect(e.right(), e.top(), 1, e.height()), bottomRight);
+  };
+  edge(r, kSunkenOuterShadow, kSunkenOuterLight);
+  edge(r.adjusted(1, 1, -1, -1), kSunkenInnerShadow, kSunkenInnerLight);
 }
 
 }  // namespace
@@ -89,7 +110,7 @@ void DrawnControl::sync(const Control& c) {
   text_ = toQString(c.text());
   back_ = c.backColour();
   borderStyle_ = c.borderStyle();
-  picture_ = c.picture().key();
+  hold(picture_, c.picture());
   setVisible(c.visible());
   update();
 }
@@ -122,12 +143,7 @@ void DrawnControl::paintLabel(QPainter& p) {
     drawFlatBorder(p, rect());
     textArea.adjust(1, 1, -1, -1);
   } else if (definition_.border == Border::Sunken) {
-    QStyleOptionFrame opt;
-    opt.initFrom(this);
-    opt.rect = rect();
-    opt.lineWidth = 2;
-    opt.state |= QStyle::State_Sunken;
-    style()->drawPrimitive(QStyle::PE_Frame, &opt, &p, this);
+    drawSunkenBorder(p, rect());
     textArea.adjust(2, 2, -2, -2);
   }
   p.setPen(toQColor(definition_.foreColour.value_or(sys(SystemColour::WindowText))));
@@ -138,13 +154,11 @@ void DrawnControl::paintLabel(QPainter& p) {
 }
 
 void DrawnControl::paintImage(QPainter& p) {
-  if (!picture_.empty()) {
-    const QPixmap& pic = pictureFor(picture_);
+  if (picture_) {
     if (definition_.stretch) {
-      p.setRenderHint(QPainter::SmoothPixmapTransform);
-      p.drawPixmap(rect(), pic);
+      drawStretched(p, rect(), *picture_);
     } else {
-      p.drawPixmap(0, 0, pic);
+      drawUnscaled(p, QPoint(0, 0), *picture_);
     }
   }
   if (borderStyle_ == 1) drawFlatBorder(p, rect());
@@ -198,7 +212,7 @@ PictureBox::PictureBox(const Control& c, QWidget* parent) : QWidget(parent), def
 }
 
 void PictureBox::sync(const Control& c) {
-  picture_ = c.picture().key();
+  hold(picture_, c.picture());
   setVisible(c.visible());
   update();
 }
@@ -206,7 +220,7 @@ void PictureBox::sync(const Control& c) {
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), toQColor(definition_.backColour.value_or(sys(SystemColour::ButtonFace))));
-  if (!picture_.empty()) p.drawPixmap(0, 0, pictureFor(picture_));
+  if (picture_) drawUnscaled(p, QPoint(0, 0), *picture_);
   if (definition_.border == Border::FlatSingle) drawFlatBorder(p, rect());
 }
 
@@ -248,6 +262,18 @@ void TextBox::sync(const Control& c) {
   const QString t = toQString(c.text());
   if (text() != t) setText(t);  // keeps the cursor while the user types
   setVisible(c.visible());
+}
+
+void CommandButton::paintEvent(QPaintEvent* e) {
+  QPushButton::paintEvent(e);
+  if (!hasFocus()) return;
+  // A dotted rectangle inside the focused button, whether the focus came by
+  // Tab, by a click or with the window: the style alone shows it only after Tab.
+  QPainter p(this);
+  QPen pen(toQColor(sys(SystemColour::WindowText)), 1, Qt::DotLine);
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(rect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
 }
 
 CommandButton::CommandButton(const Control& c, const InputSink* sink, QWidget* parent) : QPushButton(parent) {
@@ -329,6 +355,14 @@ Frame::Frame(const Control& c, QWidget* parent) : QGroupBox(parent) {
   placeWindowed(this, c.definition(), parent);
   setTitle(toQString(c.definition().text));
   setFlat(false);
+  // A frame is a window of its own: it covers what lies behind it, in its
+  // background colour, the button face unless it has one of its own.
+  if (!c.definition().backColour) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(sys(SystemColour::ButtonFace)));
+    setPalette(pal);
+    setAutoFillBackground(true);
+  }
   setVisible(c.visible());
 }
 

@@ -4,11 +4,12 @@
 
 namespace zorvane::ui::qt {
 
-int px(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel))); }
+int px(int twips) {
+  return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
+}
 
 QRect pxRect(int left, int top, int width, int height) {
-  const int x = px(left), y = px(top);
-  return QRect(x, y, px(left + width) - x, px(top + height) - y);
+  return QRect(px(left), px(top), px(width), px(height));
 }
 
 QColor toQColor(Colour c) {
@@ -30,6 +31,7 @@ QFont toQFont(const Font& f) {
   font.setBold(f.bold);
   font.setItalic(f.italic);
   font.setStyleHint(QFont::SansSerif);
+  if (f.wordSpacing != 0) font.setWordSpacing(f.wordSpacing * 96.0 / 72.0);
   return font;
 }
 
