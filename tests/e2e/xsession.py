@@ -23,10 +23,13 @@ class Failure(Exception):
 
 
 class XSession:
-    """Starts Xvfb on a free display and the program on it; stops both."""
+    """Starts Xvfb on a free display and the program on it; stops both. At a
+    scale above 1 the program runs with that device pixel ratio
+    (QT_SCALE_FACTOR) and points given in twips land on its scaled pixels."""
 
-    def __init__(self, program, artefacts, width=1024, height=768):
+    def __init__(self, program, artefacts, width=1024, height=768, scale=1):
         self.program = program
+        self.scale = scale
         self.artefacts = artefacts
         os.makedirs(artefacts, exist_ok=True)
         # Xvfb picks a free display itself and tells its number, so parallel runs never collide.
@@ -37,7 +40,8 @@ class XSession:
         if not line.isdigit():
             raise Failure("Xvfb did not start")
         self.number = int(line)
-        self.env = dict(os.environ, DISPLAY=f":{self.number}", QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR="1")
+        self.env = dict(os.environ, DISPLAY=f":{self.number}", QT_QPA_PLATFORM="xcb",
+                        QT_SCALE_FACTOR=str(scale))
         self.env.pop("QT_QPA_PLATFORMTHEME", None)
         self.x = self._connect()
         self.game = None
@@ -104,6 +108,10 @@ class XSession:
             time.sleep(0.05)
         raise Failure(f"window '{title}' is still shown")
 
+    def px(self, twips):
+        """Screen pixels from twips: logical pixels times the scale."""
+        return px(twips) * self.scale
+
     def origin(self, w):
         g = w.get_geometry()
         t = w.translate_coords(self.x.screen().root, 0, 0)
@@ -116,7 +124,7 @@ class XSession:
 
     def move(self, title, x_twips, y_twips):
         ox, oy, _, _ = self.origin(self.window(title))
-        self._xdotool("mousemove", ox + px(x_twips), oy + px(y_twips))
+        self._xdotool("mousemove", ox + self.px(x_twips), oy + self.px(y_twips))
         self.settle()
 
     def click(self, title, x_twips, y_twips):
@@ -168,7 +176,7 @@ class XSession:
         """The mean colour of a square of pixels around a point: steadier than one pixel on a picture."""
         ox, oy, _, _ = self.origin(self.window(title))
         side = 2 * radius + 1
-        img = self.x.screen().root.get_image(ox + px(x_twips) - radius, oy + px(y_twips) - radius, side, side,
+        img = self.x.screen().root.get_image(ox + self.px(x_twips) - radius, oy + self.px(y_twips) - radius, side, side,
                                              X.ZPixmap, 0xFFFFFFFF)
         data = img.data
         count = side * side
@@ -182,7 +190,8 @@ class XSession:
 
     def pixel(self, title, x_twips, y_twips):
         ox, oy, _, _ = self.origin(self.window(title))
-        img = self.x.screen().root.get_image(ox + px(x_twips), oy + px(y_twips), 1, 1, X.ZPixmap, 0xFFFFFFFF)
+        img = self.x.screen().root.get_image(ox + self.px(x_twips), oy + self.px(y_twips), 1, 1, X.ZPixmap,
+                                             0xFFFFFFFF)
         b, g, r = img.data[0], img.data[1], img.data[2]
         return (r, g, b)
 

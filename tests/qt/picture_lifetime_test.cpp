@@ -1,0 +1,90 @@
+// Decoded pictures live as long as a loaded screen shows them: decoded on
+// the first paint, from the one source the device pixel ratio calls for,
+// shared between screens, and released when the last screen that shows
+// them is unloaded. Runs at 1 in qt_tests and above 1 in qt_scaled_tests.
+#include <QApplication>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/qt/qt_fixture.h"
+#include "ui/qt/pictures.h"
+
+namespace zorvane::ui::qt {
+namespace {
+
+class PictureLifetime : public QtFixture {
+ protected:
+  // Paints the window now and lets the windows of unloaded screens go.
+  void paint(ScreenId id) {
+    exposed(id);
+    window(id)->grab();
+  }
+  static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+  static bool decoded(const std::string& key) {
+    const std::vector<std::string> d = decodedPictures();
+    return std::any_of(d.begin(), d.end(), [&](const std::string& s) { return s.starts_with(key + "@"); });
+  }
+  static std::string ownSuffix() { return qApp->devicePixelRatio() > 1 ? "@2x" : "@1x"; }
+};
+
+TEST_F(PictureLifetime, AShownScreenDecodesOnlyTheSourceOfTheRatio) {
+  start(ScreenId::Welcome);
+  paint(ScreenId::Welcome);
+  const std::vector<std::string> d = decodedPictures();
+  EXPECT_TRUE(decoded("back_menu") && decoded("title_banner") && decoded("emblem_strip"));
+  for (const std::string& s : d) EXPECT_TRUE(s.ends_with(ownSuffix())) << s;
+}
+
+TEST_F(PictureLifetime, UnloadReleasesWhatNoLoadedScreenShows) {
+  start(ScreenId::Welcome);
+  paint(ScreenId::Welcome);
+  rt_->show(ScreenId::game);  // its side one stands on the board in the menu's ladybird
+  paint(ScreenId::game);
+  ASSERT_TRUE(decoded("back_menu") && decoded("back_vs_computer") && decoded("piece_ladybird"));
+
+  rt_->unload(ScreenId::Welcome);
+  settle();
+  EXPECT_FALSE(decoded("back_menu"));
+  EXPECT_FALSE(decoded("title_banner"));
+  EXPECT_FALSE(decoded("menu_piece2"));
+  EXPECT_TRUE(decoded("piece_ladybird")) << "the match screen still shows it";
+  EXPECT_TRUE(decoded("back_vs_computer"));
+
+  rt_->unload(ScreenId::game);
+  settle();
+  EXPECT_EQ(decodedPictures(), std::vector<std::string>{});
+}
+
+TEST_F(PictureLifetime, PicturesOutOfSightOrOnHiddenScreensStayUndecoded) {
+  start(ScreenId::game1);
+  rt_->load(ScreenId::game);  // loaded and hidden, as the match screen not chosen stays
+  paint(ScreenId::game1);
+  EXPECT_TRUE(decoded("back_two_player"));
+  EXPECT_FALSE(decoded("partner_logo_small")) << "the extension area is out of sight";
+  EXPECT_FALSE(decoded("back_vs_computer")) << "a hidden screen paints nothing";
+
+  rt_->setWindowHeight(ScreenId::game1, 6465);
+  paint(ScreenId::game1);
+  EXPECT_TRUE(decoded("partner_logo_small"));
+}
+
+// A screen loaded again decodes anew: nothing of the last time is kept.
+TEST_F(PictureLifetime, LoadAndUnloadCyclesKeepNothingDecoded) {
+  start(ScreenId::logo);
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    for (ScreenId id : {ScreenId::player, ScreenId::winner}) {
+      rt_->show(id);
+      paint(id);
+      rt_->unload(id);
+    }
+    settle();
+    for (const std::string& s : decodedPictures()) {
+      EXPECT_TRUE(s.starts_with("maker_logo@") || s.starts_with("partner_logo@"))
+          << s << " outlived its screen";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zorvane::ui::qt
