@@ -1,8 +1,11 @@
 #include "ui/qt/pictures.h"
 
 #include <QFile>
+#include <QResource>
 #include <span>
 #include <unordered_map>
+
+#include "ui/qt/freed_memory.h"
 
 namespace zorvane::ui::qt {
 
@@ -43,6 +46,20 @@ std::unordered_map<std::string, std::weak_ptr<SharedPicture>>& held() {
   return pictures;
 }
 
+// Decodes a stored picture. The stored bytes, read once, and the
+// decoder's working memory need not stay with the process.
+QPixmap decode(const QString& path) {
+  if (path.isEmpty()) return {};
+  const QResource stored(path);
+  const auto bytes = stored.isValid() ? static_cast<std::size_t>(stored.size()) : 0;
+  QPixmap p;
+  p.load(path);
+  dropReadOnlyPages(stored.data(), bytes);
+  // The decoder's buffers are gone too; their pages need not stay with the process.
+  returnFreedMemory();
+  return p;
+}
+
 qreal ratioOf(const QPainter& p) {
   return p.device() ? p.device()->devicePixelRatioF() : 1.0;
 }
@@ -52,15 +69,13 @@ qreal ratioOf(const QPainter& p) {
 const QPixmap& SharedPicture::forRatio(qreal ratio) {
   if (ratio > 1.0) {
     if (two_.isNull()) {
-      const QString path = resourcePath(key_, 2);
-      if (!path.isEmpty()) two_.load(path);
+      two_ = decode(resourcePath(key_, 2));
       if (!two_.isNull()) two_.setDevicePixelRatio(2.0);
     }
     if (!two_.isNull()) return two_;
   }
   if (one_.isNull()) {
-    const QString path = resourcePath(key_, 1);
-    if (!path.isEmpty()) one_.load(path);
+    one_ = decode(resourcePath(key_, 1));
     if (one_.isNull()) one_ = placeholder();
   }
   return one_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/qt/freed_memory.h"
 #include "ui/runtime.h"
 
 namespace zorvane::ui::qt {
@@ -23,7 +24,12 @@ void QtPlatform::screenLoaded(const Screen& screen) {
 
 void QtPlatform::screenUnloaded(ScreenId id) {
   const bool active = window(id) && window(id)->isActiveWindow();
-  if (ScreenWindow* w = window(id)) w->retire();
+  if (ScreenWindow* w = window(id)) {
+    // Once the window and its widgets are gone, so are the pictures that
+    // only this screen showed: their memory goes back with them.
+    connect(w, &QObject::destroyed, this, [] { returnFreedMemory(); });
+    w->retire();
+  }
   windows_.erase(id);
   if (active) windowGone(id);
   std::erase(shownOrder_, id);
