@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
-"""Takes a screenshot of every screen of the real program under Xvfb, into docs/screens/.
+"""Takes a screenshot of every screen of the real program under Xvfb, into
+docs/screens/ at a device pixel ratio of 1 and into docs/screens/2x/ at 2
+(QT_SCALE_FACTOR=2), the same screens in the same states under the same names.
 
-Usage: docs/screenshots.py [path/to/zorvane]   (default: build/release/zorvane)"""
+Usage: docs/screenshots.py [--scale 1|2|both] [path/to/zorvane]
+       (default: both scales, build/release/zorvane)"""
 
+import argparse
 import os
 import shutil
 import sys
@@ -14,19 +18,21 @@ sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 from xsession import XSession  # noqa: E402
 from two_player_e2e import CELL, ENTRY, MATCH, MENU, QUIT, SPLASH, WINNER, centre  # noqa: E402
 
-OUT = os.path.join(HERE, "screens")
+SCREENS = os.path.join(HERE, "screens")
 
 
 def shoot(s, title, name):
     s.settle(0.3)
-    s.capture(title, os.path.join(OUT, f"{name}.png"))
+    s.capture(title, os.path.join(s.out, f"{name}.png"))
 
 
-def main():
-    program = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "build", "release", "zorvane")
-    os.makedirs(OUT, exist_ok=True)
+def take(program, scale):
+    out = SCREENS if scale == 1 else os.path.join(SCREENS, f"{scale}x")
+    os.makedirs(out, exist_ok=True)
     work = tempfile.mkdtemp(prefix="zorvane-shots-")
-    s = XSession(program, work)
+    # The screen grows with the scale, so the lengthened two-player window fits.
+    s = XSession(program, work, width=1024 * scale, height=768 * scale, scale=scale)
+    s.out = out
     try:
         s.start_game()
         s.window(SPLASH)
@@ -80,7 +86,16 @@ def main():
     finally:
         s.close()
         shutil.rmtree(work, ignore_errors=True)
-    print(f"screenshots in {OUT}")
+    print(f"screenshots in {out}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--scale", choices=("1", "2", "both"), default="both")
+    parser.add_argument("program", nargs="?", default=os.path.join(HERE, "..", "build", "release", "zorvane"))
+    args = parser.parse_args()
+    for scale in (1, 2) if args.scale == "both" else (int(args.scale),):
+        take(args.program, scale)
 
 
 if __name__ == "__main__":
