@@ -13,6 +13,7 @@
 #include "ui/qt/accessibility.h"
 #include "ui/qt/look.h"
 #include "ui/qt/pictures.h"
+#include "ui/qt/window_manager.h"
 
 namespace zorvane::ui::qt {
 
@@ -185,13 +186,21 @@ void ScreenWindow::setOuterHeight(int twips) {
 void ScreenWindow::present(bool modal) {
   setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
   if (!placed_) {
-    // Centred on the screen; under a bare X server nobody else places windows.
+    // The whole frame centred, title bar included; under a bare X server
+    // there is no frame and nobody else places windows.
     placed_ = true;
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
       const QRect area = s->availableGeometry();
-      move(area.center() - QPoint(width() / 2, height() / 2));
+      // A borderless window gets no frame; asked about one, IceWM still counts a title bar.
+      const QMargins frame =
+          layout_.window.border == WindowBorder::None ? QMargins() : frameBeforeMapping(*this);
+      const QSize outer = size().grownBy(frame);
+      const QPoint corner = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
+      // The client area's place: the manager then draws the frame around it.
+      setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
     }
   }
+  if (layout_.window.passing && !isVisible()) keepOutOfTaskbar(*this);
   show();
   raise();
   activateWindow();
@@ -201,6 +210,15 @@ void ScreenWindow::present(bool modal) {
     // An announcement is read out as it appears.
     QAccessibleEvent event(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&event);
+  }
+}
+
+// The size is fixed: a window manager's full-screen or maximise is undone at once.
+void ScreenWindow::changeEvent(QEvent* e) {
+  QWidget::changeEvent(e);
+  constexpr Qt::WindowStates kEnlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+  if (e->type() == QEvent::WindowStateChange && (windowState() & kEnlarged)) {
+    setWindowState(windowState() & ~kEnlarged);
   }
 }
 
