@@ -11,6 +11,7 @@
 
 #include "ui/hit_test.h"
 #include "ui/qt/accessibility.h"
+#include "ui/qt/fixed_size.h"
 #include "ui/qt/look.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/window_manager.h"
@@ -43,6 +44,7 @@ ScreenWindow::ScreenWindow(const Screen& screen, Runtime& rt, const AccessibleNa
   if (!w.icon.empty()) setWindowIcon(iconFor(w.icon));
   setFont(toQFont(w.font));
   setFixedSize(px(w.clientWidth), px(screen.outerHeight() - kNonClientHeightTwips));
+  new KeepFixedSize(*this);
   build(screen, {}, this);
   // The keyboard groups lie over every control, to draw their cursors there.
   for (const KeyboardGroup& group : layout_.keyboardGroups) {
@@ -210,15 +212,6 @@ void ScreenWindow::present(bool modal) {
     // An announcement is read out as it appears.
     QAccessibleEvent event(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&event);
-  }
-}
-
-// The size is fixed: a window manager's full-screen or maximise is undone at once.
-void ScreenWindow::changeEvent(QEvent* e) {
-  QWidget::changeEvent(e);
-  constexpr Qt::WindowStates kEnlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
-  if (e->type() == QEvent::WindowStateChange && (windowState() & kEnlarged)) {
-    setWindowState(windowState() & ~kEnlarged);
   }
 }
 

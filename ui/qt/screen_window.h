@@ -34,7 +34,6 @@ class ScreenWindow : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
-  void changeEvent(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
 
