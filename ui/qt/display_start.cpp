@@ -5,7 +5,7 @@
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
+#include <string_view>
 
 namespace zorvane::ui::qt {
 
@@ -16,12 +16,14 @@ std::string environment(const char* name) {
   return value ? value : "";
 }
 
-// The plugin name in the first report that names one in Qt's words.
-std::string pluginNamed(const std::vector<std::string>& reports, const std::string& leadIn) {
-  const std::regex pattern(leadIn + R"( \"([^\"]*)\")");
+// The plugin name in the first report that names one in Qt's words: lead-in "name".
+std::string pluginNamed(const std::vector<std::string>& reports, std::string_view leadIn) {
+  const std::string opening = std::string(leadIn) + " \"";
   for (const std::string& report : reports) {
-    std::smatch m;
-    if (std::regex_search(report, m, pattern)) return m[1].str();
+    const std::size_t start = report.find(opening);
+    if (start == std::string::npos) continue;
+    const std::size_t from = start + opening.size(), to = report.find('"', from);
+    if (to != std::string::npos) return report.substr(from, to - from);
   }
   return {};
 }
