@@ -62,9 +62,10 @@ def expect_fixed(s, title):
         expect(not states, f"'{title}' kept {sorted(states)} after {name}")
 
 
-def check(s, title, framed, listed, fixed=False):
+def check(s, title, shot, framed, listed, fixed=False):
     expect_centred(s, title, framed and s.manager is not None)
     expect_taskbar(s, title, listed)
+    s.screenshot(shot)
     if fixed and s.manager:
         expect_fixed(s, title)
 
@@ -72,21 +73,18 @@ def check(s, title, framed, listed, fixed=False):
 def play(s):
     s.window(SPLASH)
     s.settle(0.3)
-    check(s, SPLASH, framed=False, listed=False)
-    s.screenshot("splash")
+    check(s, SPLASH, "splash", framed=False, listed=False)
 
     s.window(MENU, timeout=8)
     s.gone(SPLASH)
-    check(s, MENU, framed=False, listed=True, fixed=True)
-    s.screenshot("menu")
+    check(s, MENU, "menu", framed=False, listed=True, fixed=True)
 
     s.click(MENU, *centre(1560, 2400, 780, 780))  # bug slot 2: no red piece to mistake for a point
     s.click(MENU, *centre(1830, 3630, 1215, 195))  # "2 player"
     s.window(ENTRY)
     s.settle(0.3)
-    check(s, ENTRY, framed=True, listed=True, fixed=True)
+    check(s, ENTRY, "entry", framed=True, listed=True, fixed=True)
     s.click(ENTRY, *centre(3000, 960, 750, 750))  # portrait 4, blue
-    s.screenshot("entry")
     s.click(ENTRY, *centre(3360, 240, 1335, 495))  # OK
     s.gone(ENTRY)
 
@@ -94,8 +92,7 @@ def play(s):
     s.window(MATCH)
     s.gone(MENU)
     s.settle(0.3)
-    check(s, MATCH, framed=True, listed=True, fixed=True)
-    s.screenshot("match")
+    check(s, MATCH, "match", framed=True, listed=True, fixed=True)
 
     for n in (1, 4, 2, 5, 6, 9):
         place(s, n)
@@ -104,8 +101,7 @@ def play(s):
     s.click(MATCH, *CELL[3])  # 6 -> 3 completes 1-2-3
     s.window(WINNER)
     s.settle(0.3)
-    check(s, WINNER, framed=False, listed=False)
-    s.screenshot("winner")
+    check(s, WINNER, "winner", framed=False, listed=False)
     s.key(WINNER, "Return")
     s.gone(WINNER)
 
@@ -130,8 +126,7 @@ def play(s):
     s.key(MENU, "Escape")
     s.window(QUIT)
     s.settle(0.3)
-    check(s, QUIT, framed=True, listed=True)
-    s.screenshot("quit")
+    check(s, QUIT, "quit", framed=True, listed=True)
     s.key(QUIT, "Return")
     s.game.wait(timeout=10)
     expect(s.game.returncode == 0, f"exit status {s.game.returncode}")
