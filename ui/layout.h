@@ -129,6 +129,8 @@ struct WindowSpec {
   Colour background = sys(SystemColour::ButtonFace);
   std::string_view backgroundPicture = {};  // drawn unscaled at the top left
   Font font = {};                           // for controls without a font of their own
+  // A passing screen (the splash, an announcement) keeps its title but stays out of the taskbar.
+  bool passing = false;
 };
 
 struct ScreenLayout {

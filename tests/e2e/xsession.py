@@ -27,7 +27,7 @@ class XSession:
     scale above 1 the program runs with that device pixel ratio
     (QT_SCALE_FACTOR) and points given in twips land on its scaled pixels."""
 
-    def __init__(self, program, artefacts, width=1024, height=768, scale=1):
+    def __init__(self, program, artefacts, width=1024, height=768, scale=1, window_manager=None):
         self.program = program
         self.scale = scale
         self.artefacts = artefacts
@@ -46,6 +46,9 @@ class XSession:
         self.x = self._connect()
         self.game = None
         self.shots = 0
+        self.manager = None
+        if window_manager:
+            self._start_manager(window_manager)
 
     def _connect(self):
         deadline = time.monotonic() + 10
@@ -56,6 +59,26 @@ class XSession:
                 time.sleep(0.05)
         raise Failure("Xvfb did not start")
 
+    def _start_manager(self, command):
+        """A window manager with its default settings (a home of its own), ready once it has
+        claimed the screen and published its work area."""
+        home = os.path.join(self.artefacts, "home")
+        os.makedirs(home, exist_ok=True)
+        self.manager = subprocess.Popen([command], env=dict(self.env, HOME=home), stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            if self._root_items("_NET_SUPPORTING_WM_CHECK") and self._root_items("_NET_WORKAREA"):
+                return
+            if self.manager.poll() is not None:
+                break
+            time.sleep(0.05)
+        raise Failure(f"the window manager {command} did not start")
+
+    def _root_items(self, name):
+        prop = self.x.screen().root.get_full_property(self.x.intern_atom(name), X.AnyPropertyType)
+        return list(prop.value) if prop else []
+
     def start_game(self):
         self.log = open(os.path.join(self.artefacts, "zorvane.log"), "w")
         self.game = subprocess.Popen([self.program], env=self.env, stdout=self.log, stderr=subprocess.STDOUT)
@@ -64,6 +87,9 @@ class XSession:
         if self.game and self.game.poll() is None:
             self.game.kill()
             self.game.wait()
+        if self.manager and self.manager.poll() is None:
+            self.manager.terminate()
+            self.manager.wait()
         try:
             self.x.close()
         except Exception:
@@ -76,7 +102,10 @@ class XSession:
     def _mapped_windows(self):
         root = self.x.screen().root
         found = []
-        for w in root.query_tree().children:
+        # A window manager puts each window in a frame of its own and lists them.
+        clients = self._root_items("_NET_CLIENT_LIST") if self.manager else None
+        for w in [self.x.create_resource_object("window", c) for c in clients] if clients is not None \
+                else root.query_tree().children:
             try:
                 attrs = w.get_attributes()
                 prop = w.get_full_property(self.x.intern_atom("_NET_WM_NAME"), X.AnyPropertyType)
@@ -116,6 +145,34 @@ class XSession:
         g = w.get_geometry()
         t = w.translate_coords(self.x.screen().root, 0, 0)
         return -t.x, -t.y, g.width, g.height
+
+    def frame(self, w):
+        """The outermost window around this one, its frame under a window manager: x, y, width, height."""
+        root = self.x.screen().root
+        while True:
+            parent = w.query_tree().parent
+            if parent == root:
+                break
+            w = parent
+        return self.origin(w)
+
+    def work_area(self):
+        """The screen less the window manager's panels: x, y, width, height."""
+        area = self._root_items("_NET_WORKAREA")
+        if area:
+            return tuple(area[:4])
+        g = self.x.screen().root.get_geometry()
+        return 0, 0, g.width, g.height
+
+    def states(self, w):
+        """The window's _NET_WM_STATE, as names without their prefix."""
+        prop = w.get_full_property(self.x.intern_atom("_NET_WM_STATE"), X.AnyPropertyType)
+        return sorted(self.x.get_atom_name(a).removeprefix("_NET_WM_STATE_") for a in (prop.value if prop else []))
+
+    def wmctrl(self, title, *args):
+        """Asks the window manager, as a user's tool would, to change the window."""
+        subprocess.run(["wmctrl", "-i", "-r", str(self.window(title).id), *args], env=self.env, check=True)
+        self.settle(0.4)
 
     # --- input ---------------------------------------------------------------
 
@@ -196,11 +253,12 @@ class XSession:
         return (r, g, b)
 
 
-def run(test, program, before=None):
+def run(test, program, before=None, window_manager=None):
     """Runs test(session), after before(session) when given, before the
-    program starts; keeps screenshots as artefacts when it fails."""
+    program starts, under the window manager when given; keeps screenshots
+    as artefacts when it fails."""
     artefacts = tempfile.mkdtemp(prefix="zorvane-e2e-")
-    session = XSession(program, artefacts)
+    session = XSession(program, artefacts, window_manager=window_manager)
     try:
         if before:
             before(session)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The Debian package end to end: CPack makes it from a release build, apt
-# installs it with its declared dependencies, the installed files are where
-# a desktop looks for them and pass their validators, the installed program
-# shows its splash on a virtual X server, and a purge leaves nothing behind.
+# The Debian package end to end: CPack makes it from a release build,
+# lintian finds no error and no warning in it, apt installs it with its
+# declared dependencies, the installed files are where a desktop looks for
+# them and pass their validators, the installed program shows its splash on
+# a virtual X server (and says why it cannot without one), and a purge leaves
+# nothing behind.
 #
 #   deb_test.sh BUILD_DIR BUILD_TYPE
 #
@@ -29,7 +31,7 @@ fail() {
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
 command -v dpkg-deb >/dev/null && command -v apt-get >/dev/null || skip "no dpkg and apt"
 [ "$build_type" = Release ] || skip "the package is made from a release build, not $build_type"
-for tool in cpack Xvfb xdotool appstreamcli desktop-file-validate "$python"; do
+for tool in cpack lintian Xvfb xdotool appstreamcli desktop-file-validate "$python"; do
   command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/setup"
 done
 if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -48,7 +50,9 @@ cleanup() {
 trap cleanup EXIT
 
 echo "== package"
-cmake --build "$build" --target zorvane zorvane_icons >/dev/null
+grep -q 'CPACK_DEBIAN_PACKAGE_MAINTAINER "..*"' "$build/CPackConfig.cmake" ||
+  skip "nobody to name as the package's maintainer: configure with DEBFULLNAME and DEBEMAIL set"
+cmake --build "$build" --target zorvane zorvane_icons zorvane_docs >/dev/null
 (cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log") || {
   cat "$work/cpack.log"
   fail "cpack"
@@ -62,10 +66,16 @@ for dep in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation fonts-de
   grep -qw "$dep" <<<"$depends" || fail "the package does not depend on $dep"
 done
 
+echo "== lintian"
+lintian --fail-on error,warning "$deb" || fail "lintian finds errors or warnings in the package"
+
 expected=(
-  /usr/bin/zorvane
+  /usr/games/zorvane
   /usr/share/applications/$app_id.desktop
   /usr/share/metainfo/$app_id.metainfo.xml
+  /usr/share/man/man6/zorvane.6.gz
+  /usr/share/doc/$package/copyright
+  /usr/share/doc/$package/changelog.gz
 )
 # The icon sizes are those of the program's icon file.
 for size in $("$python" -c '
@@ -89,7 +99,7 @@ dpkg-query -W -f='${Status}\n' "$package" | grep -q 'install ok installed' || fa
 for f in "${expected[@]}"; do
   [ -s "$f" ] || fail "$f is not installed"
 done
-[ -x /usr/bin/zorvane ] || fail "/usr/bin/zorvane is not executable"
+[ -x /usr/games/zorvane ] || fail "/usr/games/zorvane is not executable"
 for f in /usr/share/icons/hicolor/*/apps/$app_id.png; do
   size="$(basename "$(dirname "$(dirname "$f")")")"
   got="$("$python" -c '
@@ -101,8 +111,15 @@ print("%dx%d" % struct.unpack(">II", head[16:24]))' "$f")"
 done
 appstreamcli validate --no-net "/usr/share/metainfo/$app_id.metainfo.xml" || fail "appstreamcli validate"
 desktop-file-validate "/usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
+grep -q 'GPL-3.0-or-later' "/usr/share/metainfo/$app_id.metainfo.xml" || fail "the metainfo names no licence"
 
 echo "== start"
+# Without a display: one line that says so, and status 1.
+status=0
+message="$(cd / && env -i HOME="$work" PATH=/usr/games:/usr/bin:/bin zorvane 2>&1)" || status=$?
+[ "$status" -eq 1 ] || fail "without a display the program ends with status $status, not 1"
+[ "$(wc -l <<<"$message")" -eq 1 ] && grep -qx 'zorvane: cannot open a display: DISPLAY is not set.*' <<<"$message" ||
+  fail "without a display the program says: $message"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 1 100); do
@@ -112,7 +129,7 @@ done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 chmod 700 "$work"
-(cd / && exec env -i DISPLAY="$DISPLAY" HOME="$work" XDG_RUNTIME_DIR="$work" PATH=/usr/bin:/bin zorvane) >"$work/zorvane.log" 2>&1 &
+(cd / && exec env -i DISPLAY="$DISPLAY" HOME="$work" XDG_RUNTIME_DIR="$work" PATH=/usr/games:/usr/bin:/bin zorvane) >"$work/zorvane.log" 2>&1 &
 program=$!
 found=""
 for _ in $(seq 1 100); do

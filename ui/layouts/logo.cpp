@@ -20,6 +20,7 @@ ScreenLayout makeLogoLayout() {
               .background = kWhite,
               .backgroundPicture = "maker_logo",
               .font = kRegular,
+              .passing = true,
           },
       .controls =
           {

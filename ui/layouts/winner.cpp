@@ -19,6 +19,7 @@ ScreenLayout makeWinnerLayout() {
               .icon = {},
               .background = kWhite,
               .font = kRegular,
+              .passing = true,
           },
       .controls =
           {

@@ -11,8 +11,10 @@
 
 #include "ui/hit_test.h"
 #include "ui/qt/accessibility.h"
+#include "ui/qt/fixed_size.h"
 #include "ui/qt/look.h"
 #include "ui/qt/pictures.h"
+#include "ui/qt/window_manager.h"
 
 namespace zorvane::ui::qt {
 
@@ -43,6 +45,7 @@ ScreenWindow::ScreenWindow(const Screen& screen, Runtime& rt, const AccessibleNa
   if (!w.backgroundPicture.empty()) background_ = acquirePicture(w.backgroundPicture);
   setFont(toQFont(w.font));
   setFixedSize(px(w.clientWidth), px(screen.outerHeight() - kNonClientHeightTwips));
+  new KeepFixedSize(*this);
   build(screen, {}, this);
   // The keyboard groups lie over every control, to draw their cursors there.
   for (const KeyboardGroup& group : layout_.keyboardGroups) {
@@ -186,13 +189,21 @@ void ScreenWindow::setOuterHeight(int twips) {
 void ScreenWindow::present(bool modal) {
   setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
   if (!placed_) {
-    // Centred on the screen; under a bare X server nobody else places windows.
+    // The whole frame centred, title bar included; under a bare X server
+    // there is no frame and nobody else places windows.
     placed_ = true;
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
       const QRect area = s->availableGeometry();
-      move(area.center() - QPoint(width() / 2, height() / 2));
+      // A borderless window gets no frame; asked about one, IceWM still counts a title bar.
+      const QMargins frame =
+          layout_.window.border == WindowBorder::None ? QMargins() : frameBeforeMapping(*this);
+      const QSize outer = size().grownBy(frame);
+      const QPoint corner = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
+      // The client area's place: the manager then draws the frame around it.
+      setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
     }
   }
+  if (layout_.window.passing && !isVisible()) keepOutOfTaskbar(*this);
   show();
   raise();
   activateWindow();
