@@ -1,6 +1,7 @@
 #include "ui/qt/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <memory>
 #include <vector>
@@ -44,6 +45,19 @@ class DrawnAccessible : public QAccessibleWidget {
 };
 
 class CursorAccessible;
+
+// Set once the application has begun to tear down Qt's cache of accessible
+// interfaces, which then deletes every registered one itself.
+bool accessibleCacheClosing = false;
+
+// Post routines run last added first, so one added after the cache exists
+// runs before the cache is torn down.
+void watchAccessibleCache() {
+  static bool added = false;
+  if (added) return;
+  added = true;
+  qAddPostRoutine([] { accessibleCacheClosing = true; });
+}
 
 // One cell of the board or one picture of a row: no widget of its own.
 class ItemAccessible : public QAccessibleInterface {
@@ -96,8 +110,11 @@ class CursorAccessible : public QAccessibleWidget {
       QAccessible::registerAccessibleInterface(item);
       items_.push_back(item);
     }
+    watchAccessibleCache();
   }
   ~CursorAccessible() override {
+    // While the application closes, Qt's cache deletes the items itself.
+    if (accessibleCacheClosing) return;
     for (QAccessibleInterface* item : items_)
       QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
   }
