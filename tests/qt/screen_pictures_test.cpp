@@ -17,8 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_menu.h"
-#include "tests/qt/qt_fixture.h"
+#include "tests/qt/scene_fixture.h"
 #include "tests/qt/scenes.h"
 
 namespace zorvane::ui::qt {
@@ -101,17 +100,7 @@ struct Landing {
   }
 };
 
-class ScreenPictures : public QtFixture, public ::testing::WithParamInterface<Place> {
- protected:
-  void open(const Scene& scene) {
-    on(ScreenId::Welcome) = app::mainMenuBehaviour();
-    start(scene.screen);
-    if (scene.outerHeight) rt_->setWindowHeight(scene.screen, scene.outerHeight);
-    for (const char* n : scene.show) rt_->ctl(scene.screen, n).setVisible(true);
-    for (const char* n : scene.hide) rt_->ctl(scene.screen, n).setVisible(false);
-    if (scene.typedName) rt_->userText(scene.screen, "Text1", scene.typedName);
-  }
-};
+class ScreenPictures : public SceneFixture, public ::testing::WithParamInterface<Place> {};
 
 TEST_P(ScreenPictures, ShowsTheAssetAtItsPlaceAndScale) {
   const Place& place = GetParam();
