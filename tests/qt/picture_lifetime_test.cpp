@@ -3,11 +3,15 @@
 // shared between screens, and released when the last screen that shows
 // them is unloaded. Runs at 1 in qt_tests and above 1 in qt_scaled_tests.
 #include <QApplication>
+#include <QFile>
 #include <algorithm>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "tests/qt/qt_fixture.h"
+#include "ui/qt/picture_store.h"
 #include "ui/qt/pictures.h"
 
 namespace zorvane::ui::qt {
@@ -26,7 +30,42 @@ class PictureLifetime : public QtFixture {
     return std::any_of(d.begin(), d.end(), [&](const std::string& s) { return s.starts_with(key + "@"); });
   }
   static std::string ownSuffix() { return qApp->devicePixelRatio() > 1 ? "@2x" : "@1x"; }
+  // How many of the store's pages are in the process's memory now; -1 where
+  // the system does not tell.
+  static int residentStorePages() {
+    QFile pagemap(QStringLiteral("/proc/self/pagemap"));
+    if (!pagemap.open(QIODevice::ReadOnly)) return -1;
+    const std::span<const unsigned char> store = pictureStoreBytes();
+    const auto first = reinterpret_cast<std::uintptr_t>(store.data()) / 4096;
+    const auto last = (reinterpret_cast<std::uintptr_t>(store.data()) + store.size() - 1) / 4096;
+    int resident = 0;
+    for (std::uintptr_t page = first; page <= last; ++page) {
+      std::uint64_t entry = 0;
+      if (!pagemap.seek(static_cast<qint64>(page * sizeof entry)) ||
+          pagemap.read(reinterpret_cast<char*>(&entry), sizeof entry) != sizeof entry)
+        return -1;
+      resident += static_cast<int>(entry >> 63);
+    }
+    return resident;
+  }
 };
+
+// The stored files are read to decode and to make the window's icon; after
+// that none of the store's pages stay with the process.
+TEST_F(PictureLifetime, DecodingLeavesNoneOfTheStoreInMemory) {
+  start(ScreenId::Welcome);
+  paint(ScreenId::Welcome);
+  ASSERT_TRUE(decoded("back_menu"));
+  ASSERT_GT(pictureStoreBytes().size(), 100'000u);
+  const int resident = residentStorePages();
+  if (resident < 0) GTEST_SKIP() << "no /proc/self/pagemap here";
+  EXPECT_EQ(resident, 0);
+  // Reading a picture's file brings pages back; they are the system's to drop.
+  QFile stored(QStringLiteral(":/assets/back_menu.bmp"));
+  ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+  ASSERT_FALSE(stored.readAll().isEmpty());
+  EXPECT_GT(residentStorePages(), 0) << "the probe must see pages that are there";
+}
 
 TEST_F(PictureLifetime, AShownScreenDecodesOnlyTheSourceOfTheRatio) {
   start(ScreenId::Welcome);

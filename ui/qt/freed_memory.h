@@ -10,8 +10,8 @@ namespace zorvane::ui::qt {
 // this their pages stay with the process after the screen goes.
 void returnFreedMemory();
 
-// Lets go of the pages of built-in, read-only data that has been read: a
-// picture's stored bytes once it is decoded. They stay in the program's file
+// Lets go of the pages of built-in, read-only data that has been read: the
+// picture store once a picture is decoded. They stay in the program's file
 // and come back on the next read; until then they cost no memory.
 void dropReadOnlyPages(const void* data, std::size_t size);
 

@@ -1,11 +1,11 @@
 #include "ui/qt/pictures.h"
 
 #include <QFile>
-#include <QResource>
 #include <span>
 #include <unordered_map>
 
 #include "ui/qt/freed_memory.h"
+#include "ui/qt/picture_store.h"
 
 namespace zorvane::ui::qt {
 
@@ -17,6 +17,7 @@ QString toQString(std::string_view s) {
 
 // The catalogue's file of a key, or at scale 2 its twice-size source; empty if there is none.
 QString resourcePath(std::string_view key, int scale) {
+  openPictureStore();
   static const char* const kCatalogue[] = {".jpg", ".bmp", ".ico"};
   static const char* const kTwiceSize[] = {".jpg", ".png"};
   const QString stem =
@@ -49,13 +50,9 @@ std::unordered_map<std::string, std::weak_ptr<SharedPicture>>& held() {
 // Decodes a stored picture. The stored bytes, read once, and the
 // decoder's working memory need not stay with the process.
 QPixmap decode(const QString& path) {
-  if (path.isEmpty()) return {};
-  const QResource stored(path);
-  const auto bytes = stored.isValid() ? static_cast<std::size_t>(stored.size()) : 0;
   QPixmap p;
-  p.load(path);
-  dropReadOnlyPages(stored.data(), bytes);
-  // The decoder's buffers are gone too; their pages need not stay with the process.
+  if (!path.isEmpty()) p.load(path);
+  releasePictureStore();
   returnFreedMemory();
   return p;
 }
@@ -120,12 +117,17 @@ std::vector<std::string> decodedPictures() {
 }
 
 bool hasPicture(std::string_view key) {
-  return !key.empty() && !resourcePath(key, 1).isEmpty();
+  const bool found = !key.empty() && !resourcePath(key, 1).isEmpty();
+  releasePictureStore();
+  return found;
 }
 
+// An icon file's images are all decoded when the icon is made.
 QIcon iconFor(std::string_view key) {
   const QString path = resourcePath(key, 1);
-  return path.isEmpty() ? QIcon(placeholder()) : QIcon(path);
+  const QIcon icon = path.isEmpty() ? QIcon(placeholder()) : QIcon(path);
+  releasePictureStore();
+  return icon;
 }
 
 }  // namespace zorvane::ui::qt
