@@ -1,7 +1,8 @@
 // Pixel probes of looks that the stand-in toolkit would otherwise get wrong:
 // the score header's words between their rules, the board panel's sunken
 // border, the control panel frame covering the grass, the menu's emblem
-// strip without a seam and the focus rectangle on a focused button.
+// strip without a seam and the focus rectangle on a focused button, clear of
+// its caption.
 #include <QApplication>
 #include <QPushButton>
 #include <string>
@@ -100,6 +101,21 @@ TEST_P(MatchLooks, FocusedStartButtonShowsAFocusRectangle) {
   EXPECT_LT(focused, width) << "a dotted line, not a solid one";
   start->clearFocus();
   EXPECT_EQ(dotsOnTheLine(grab()), 0) << "the rectangle stays without the focus";
+}
+
+// The caption, set in a face wider than the design's, keeps clear of the
+// focus rectangle: the columns just inside its sides stay bare.
+TEST_P(MatchLooks, StartCaptionKeepsClearOfTheFocusRectangle) {
+  const Grab g = grab();
+  const QRect r = rectOf("start");
+  const int inset = CommandButton::kFocusInset;
+  int captionInk = 0;
+  for (int y = r.top() + inset + 1; y < r.bottom() - inset; ++y) {
+    EXPECT_FALSE(ink(g.at({r.left() + inset + 1, y}))) << "the caption touches the left side, row " << y;
+    EXPECT_FALSE(ink(g.at({r.right() - inset - 1, y}))) << "the caption touches the right side, row " << y;
+    for (int x = r.left() + inset + 2; x < r.right() - inset - 1; ++x) captionInk += ink(g.at({x, y}));
+  }
+  EXPECT_GT(captionInk, 100) << "no caption";
 }
 
 INSTANTIATE_TEST_SUITE_P(MatchScreens, MatchLooks, ::testing::Values(ScreenId::game, ScreenId::game1),

@@ -77,11 +77,16 @@ class CommandButton : public QPushButton, public ControlView {
  public:
   // How far inside the button its focus rectangle runs, in pixels.
   static constexpr int kFocusInset = 4;
+  // The narrowest a caption is set to fit, in per cent of its face's width.
+  static constexpr int kNarrowestStretch = 85;
   CommandButton(const Control& c, const InputSink* sink, QWidget* parent);
   void sync(const Control&) override {}
 
  protected:
   void paintEvent(QPaintEvent* e) override;
+
+ private:
+  void fitCaption();
 };
 
 // A three-valued check box whose clicks ask the model for the next value.
