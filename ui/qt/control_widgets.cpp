@@ -63,10 +63,13 @@ void hold(PictureHandle& held, const Picture& picture) {
   }
 }
 
+// Filled, not stroked: a stroke is centred on the rectangle's edge and, above
+// a pixel ratio of 1, spills half outside on two sides.
 void drawFlatBorder(QPainter& p, const QRect& r) {
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(r.adjusted(0, 0, -1, -1));
+  p.fillRect(QRect(r.left(), r.top(), r.width(), 1), Qt::black);
+  p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), Qt::black);
+  p.fillRect(QRect(r.left(), r.top(), 1, r.height()), Qt::black);
+  p.fillRect(QRect(r.right(), r.top(), 1, r.height()), Qt::black);
 }
 
 // The classic sunken client edge, two pixels deep: shadow above and left,
@@ -182,10 +185,19 @@ void DrawnControl::paintShape(QPainter& p) {
 
 void DrawnControl::paintLine(QPainter& p) {
   const QPoint origin = pos();
-  p.setPen(
-      QPen(toQColor(definition_.borderColour.value_or(rgb(0x000000))), std::max(1, definition_.borderWidth)));
-  p.drawLine(QPoint(px(definition_.x1), px(definition_.y1)) - origin,
-             QPoint(px(definition_.x2), px(definition_.y2)) - origin);
+  const QPoint from = QPoint(px(definition_.x1), px(definition_.y1)) - origin;
+  const QPoint to = QPoint(px(definition_.x2), px(definition_.y2)) - origin;
+  const QColor colour = toQColor(definition_.borderColour.value_or(rgb(0x000000)));
+  const int width = std::max(1, definition_.borderWidth);
+  if (width == 1 && (from.x() == to.x() || from.y() == to.y())) {
+    // A thin line along a row or a column covers the pixels from end to end,
+    // each whole at any pixel ratio: a stroke's square caps would reach half
+    // a pixel past both ends.
+    p.fillRect(QRect(from, to).normalized(), colour);
+    return;
+  }
+  p.setPen(QPen(colour, width));
+  p.drawLine(from, to);
 }
 
 void DrawnControl::mouseMoveEvent(QMouseEvent*) {
