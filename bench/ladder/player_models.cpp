@@ -55,11 +55,42 @@ int subtleTraps(Position p, Move move) {
   return plausible == 0 ? 0 : 1000 * losing / plausible;
 }
 
+// How often the game has been where `move` leads, and where the computer's
+// replies to it lead: the most worn of those, counted first.
+int wear(const ai::GameRecord& game, const ai::Placement& now, Move move) {
+  const ai::Placement after = now.after(move);
+  int replies = 0;
+  for (Move r : ai::legalMoves(after.position()))
+    replies = std::max(replies, game.occurrences(after.after(r)));
+  return 4 * game.occurrences(after) + replies;
+}
+
+// The fewest best moves the player keeps after `move` and any reply of the
+// computer's that does not lose for it: room to stay clear of repetitions.
+int room(const ai::GameRecord& game, const ai::Placement& now, Move move) {
+  const ai::SolvedGame& solved = ai::solvedGame();
+  const ai::Placement after = now.after(move);
+  int fewest = ai::kMaxMoves;
+  for (Move r : ai::legalMoves(after.position())) {
+    if (solved.valueOfMove(after.position(), r).outcome == ai::Outcome::Loss) continue;
+    const ai::Placement next = after.after(r);
+    const MoveList best = ai::bestMoves(next.position());
+    const MoveList unworn = filtered(best, [&](Move m) { return game.occurrences(next.after(m)) < 2; });
+    fewest = std::min(fewest, unworn.size);
+  }
+  return fewest;
+}
+
+// Of the best moves: those that do not let the computer corner the player
+// into a third occurrence, then the least worn, then those that keep the
+// most room, then the traps.
 MoveList forTheWin(const ai::GameRecord& game) {
   const ai::Placement now = game.current();
   const Position p = now.position();
-  const MoveList fresh =
-      highestScoring(ai::bestMoves(p), [&](Move m) { return -game.occurrences(now.after(m)); });
+  const MoveList open =
+      highestScoring(ai::bestMoves(p), [&](Move m) { return room(game, now, m) > 0 ? 1 : 0; });
+  const MoveList worn = highestScoring(open, [&](Move m) { return -wear(game, now, m); });
+  const MoveList fresh = highestScoring(worn, [&](Move m) { return room(game, now, m); });
   const MoveList subtle = highestScoring(fresh, [&](Move m) { return subtleTraps(p, m); });
   return highestScoring(subtle, [&](Move m) { return ai::losingReplies(p, m); });
 }
