@@ -13,7 +13,7 @@
 // back a block of pictures with it.
 #define ZORVANE_STRINGIFY_(x) #x
 #define ZORVANE_STRINGIFY(x) ZORVANE_STRINGIFY_(x)
-asm(".section zorvane_pictures, \"a\", @progbits\n"
+asm(".section zorvane_pictures, \"a\", %progbits\n"
     ".balign 2097152\n"
     ".globl zorvane_picture_store_begin\n"
     "zorvane_picture_store_begin:\n"
