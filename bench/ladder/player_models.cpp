@@ -1,6 +1,7 @@
 #include "bench/ladder/player_models.h"
 
 #include <algorithm>
+#include <array>
 
 #include "ai/levels.h"
 #include "ai/move_filters.h"
@@ -87,10 +88,19 @@ int room(const ai::GameRecord& game, const ai::Placement& now, Move move) {
 MoveList forTheWin(const ai::GameRecord& game) {
   const ai::Placement now = game.current();
   const Position p = now.position();
-  const MoveList open =
-      highestScoring(ai::bestMoves(p), [&](Move m) { return room(game, now, m) > 0 ? 1 : 0; });
+  const MoveList best = ai::bestMoves(p);
+  // Each best move's room, worked out once for both criteria that use it.
+  std::array<int, ai::kMaxMoves> rooms{};
+  for (int i = 0; i < best.size; ++i)
+    rooms[static_cast<std::size_t>(i)] = room(game, now, best.moves[static_cast<std::size_t>(i)]);
+  const auto roomOf = [&](Move m) {
+    for (int i = 0; i < best.size; ++i)
+      if (best.moves[static_cast<std::size_t>(i)] == m) return rooms[static_cast<std::size_t>(i)];
+    return 0;
+  };
+  const MoveList open = highestScoring(best, [&](Move m) { return roomOf(m) > 0 ? 1 : 0; });
   const MoveList worn = highestScoring(open, [&](Move m) { return -wear(game, now, m); });
-  const MoveList fresh = highestScoring(worn, [&](Move m) { return room(game, now, m); });
+  const MoveList fresh = highestScoring(worn, roomOf);
   const MoveList subtle = highestScoring(fresh, [&](Move m) { return subtleTraps(p, m); });
   return highestScoring(subtle, [&](Move m) { return ai::losingReplies(p, m); });
 }
