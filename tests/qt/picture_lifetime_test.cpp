@@ -2,6 +2,8 @@
 // the first paint, from the one source the device pixel ratio calls for,
 // shared between screens, and released when the last screen that shows
 // them is unloaded. Runs at 1 in qt_tests and above 1 in qt_scaled_tests.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QFile>
 #include <algorithm>
@@ -36,12 +38,13 @@ class PictureLifetime : public QtFixture {
     QFile pagemap(QStringLiteral("/proc/self/pagemap"));
     if (!pagemap.open(QIODevice::ReadOnly)) return -1;
     const std::span<const unsigned char> store = pictureStoreBytes();
-    const auto first = reinterpret_cast<std::uintptr_t>(store.data()) / 4096;
-    const auto last = (reinterpret_cast<std::uintptr_t>(store.data()) + store.size() - 1) / 4096;
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto first = reinterpret_cast<std::uintptr_t>(store.data()) / page;
+    const auto last = (reinterpret_cast<std::uintptr_t>(store.data()) + store.size() - 1) / page;
     int resident = 0;
-    for (std::uintptr_t page = first; page <= last; ++page) {
+    for (std::uintptr_t n = first; n <= last; ++n) {
       std::uint64_t entry = 0;
-      if (!pagemap.seek(static_cast<qint64>(page * sizeof entry)) ||
+      if (!pagemap.seek(static_cast<qint64>(n * sizeof entry)) ||
           pagemap.read(reinterpret_cast<char*>(&entry), sizeof entry) != sizeof entry)
         return -1;
       resident += static_cast<int>(entry >> 63);
