@@ -3,6 +3,7 @@
 // and the table of outcomes is printed as Markdown. A game ends on a win or
 // by the draw rule (the same position for the third time).
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -12,6 +13,7 @@
 #include "ai/levels.h"
 #include "ai/opening.h"
 #include "ai/opponent.h"
+#include "bench/ladder/draw_search.h"
 #include "bench/ladder/player_models.h"
 
 namespace {
@@ -96,12 +98,14 @@ int main() {
   std::printf("|---|---|---|---|---|---|\n");
   std::uint64_t seed = 1;
   double won[5][4] = {};  // the player's win rate by model and strength
+  double drawn[5][4] = {};
   for (int mi = 0; mi < 5; ++mi) {
     const PlayerModel model = models[mi];
     for (int si = 0; si < 4; ++si) {
       const Computer& c = strengths[si];
       Tally t = playMany(model, c, seed++);
       won[mi][si] = t.percent(t.player);
+      drawn[mi][si] = t.percent(t.draws);
       std::printf("| %s | %s | %.1f | %.1f | %.1f | %d |\n", std::string(bench::nameOf(model)).c_str(),
                   c.name, t.percent(t.player), t.percent(t.computer), t.percent(t.draws), t.medianLength());
     }
@@ -120,7 +124,8 @@ int main() {
   for (int mi = 0; mi < 5; ++mi) perfectNeverLoses = perfectNeverLoses && won[mi][3] == 0;
   target(perfectNeverLoses, "Perfect loses no game to any model");
   target(won[4][0] == 100, "the Perfect model wins every game against Easy");
-  target(won[4][1] == 100, "the Perfect model wins every game against Normal");
+  target(won[4][1] == 100, std::string("the Perfect model wins every game against Normal") +
+                               (won[4][1] < 100 ? " (out of any player's reach: see below)" : ""));
   target(won[4][2] >= 10 && won[4][2] <= 90, "the Perfect model wins 10 % to 90 % against Hard");
   target(won[2][0] >= 60, "Blocker wins at least 60 % against Easy");
   target(won[2][2] <= 25, "Blocker wins at most 25 % against Hard");
@@ -137,5 +142,25 @@ int main() {
                   t.percent(t.computer), t.percent(t.draws), t.medianLength());
     }
   }
+
+  // The fewest draws against Normal that any player keeping to the best moves
+  // can get, from a search of the game's lines from the opening.
+  constexpr double kSmallestLine = 1e-6;  // one in a million, as the table says
+  bench::DrawSearch search(kSmallestLine);
+  const double least =
+      search.drawChance(ai::GameRecord(ai::Placement{ai::kPlayerStart, ai::kComputerStart, true}));
+  Tally leastDraws = playMany(PlayerModel::LeastDraws, strengths[1], 2000 + seed++);
+  std::printf("\nAgainst Normal, the fewest draws a player who keeps to the best moves can get:\n\n");
+  std::printf("| player | draws |\n|---|---|\n");
+  std::printf("| Perfect model | %.2f %% |\n", drawn[4][1]);
+  std::printf("| %s | %.2f %% |\n", std::string(bench::nameOf(PlayerModel::LeastDraws)).c_str(),
+              leastDraws.percent(leastDraws.draws));
+  std::printf("| any player, at the least | %.3f %% |\n", 100 * least);
+  std::printf(
+      "\nThe last line is a lower bound: every line of play from the opening more likely than one in a "
+      "million is followed, the player taking the move with the least chance of a draw and Normal each of "
+      "its replies with its chance; the lines left out count as no draw. In %d games that is at least %.1f "
+      "draws to expect, and a run without one has a chance of %.2f %% at most.\n",
+      kGames, least * kGames, 100 * std::exp(-least * kGames));
   return EXIT_SUCCESS;
 }

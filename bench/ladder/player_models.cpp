@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "ai/levels.h"
 #include "ai/move_filters.h"
 #include "ai/solved_game.h"
+#include "bench/ladder/draw_search.h"
 
 namespace zorvane::bench {
 namespace {
@@ -82,13 +84,12 @@ int room(const ai::GameRecord& game, const ai::Placement& now, Move move) {
   return fewest;
 }
 
-// Of the best moves: those that do not let the computer corner the player
-// into a third occurrence, then the least worn, then those that keep the
-// most room, then the traps.
-MoveList forTheWin(const ai::GameRecord& game) {
+// Of `best`, some of the best moves: those that do not let the computer
+// corner the player into a third occurrence, then the least worn, then those
+// that keep the most room, then the traps.
+MoveList forTheWin(const ai::GameRecord& game, const MoveList& best) {
   const ai::Placement now = game.current();
   const Position p = now.position();
-  const MoveList best = ai::bestMoves(p);
   // Each best move's room, worked out once for both criteria that use it.
   std::array<int, ai::kMaxMoves> rooms{};
   for (int i = 0; i < best.size; ++i)
@@ -105,6 +106,21 @@ MoveList forTheWin(const ai::GameRecord& game) {
   return highestScoring(subtle, [&](Move m) { return ai::losingReplies(p, m); });
 }
 
+// Lines of play less likely than this are left out of LeastDraws' search:
+// deep enough to come close to the fewest draws any player can get, and a
+// game still takes only a few milliseconds.
+constexpr double kSmallestChance = 3e-4;
+
+// The best moves that leave the least chance of a draw.
+MoveList leastDraws(const ai::GameRecord& game) {
+  static DrawSearch draws(kSmallestChance);
+  const Position p = game.current().position();
+  const MoveList best = ai::bestMoves(p);
+  if (best.size < 2 || ai::solvedGame().value(p).outcome != ai::Outcome::Draw) return best;
+  return highestScoring(
+      best, [&](Move m) { return -static_cast<int>(std::lround(1e9 * draws.drawChanceAfter(game, m))); });
+}
+
 }  // namespace
 
 std::string_view nameOf(PlayerModel model) {
@@ -115,6 +131,7 @@ std::string_view nameOf(PlayerModel model) {
     case PlayerModel::Lookahead: return "Lookahead";
     case PlayerModel::Perfect: return "Perfect";
     case PlayerModel::NearPerfect: return "Perfect, 5 % random";
+    case PlayerModel::LeastDraws: return "Perfect, least draws";
   }
   return "?";
 }
@@ -127,7 +144,8 @@ Move playerMove(PlayerModel model, const ai::GameRecord& game, ai::SplitMix64& r
     case PlayerModel::NearPerfect:
       if (random.below(100) < 5) return anyOf(moves, random);
       [[fallthrough]];
-    case PlayerModel::Perfect: return anyOf(forTheWin(game), random);
+    case PlayerModel::Perfect: return anyOf(forTheWin(game, ai::bestMoves(p)), random);
+    case PlayerModel::LeastDraws: return anyOf(forTheWin(game, leastDraws(game)), random);
     case PlayerModel::Greedy:
     case PlayerModel::Blocker:
     case PlayerModel::Lookahead: break;

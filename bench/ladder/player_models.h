@@ -9,7 +9,7 @@
 
 namespace zorvane::bench {
 
-enum class PlayerModel { Random, Greedy, Blocker, Lookahead, Perfect, NearPerfect };
+enum class PlayerModel { Random, Greedy, Blocker, Lookahead, Perfect, NearPerfect, LeastDraws };
 
 std::string_view nameOf(PlayerModel model);
 
@@ -25,7 +25,9 @@ std::string_view nameOf(PlayerModel model);
 // leave the computer the most losing replies, then those whose position has
 // arisen least often in the game (it plays for the win, not the draw);
 // random among the rest. NearPerfect: Perfect, but one move in twenty is any
-// legal move.
+// legal move. LeastDraws: Perfect, but first of all it keeps to the best moves
+// that leave the least chance of a draw by repetition against a careful
+// computer (see DrawSearch), searched to lines of three chances in ten thousand.
 // The model's move in the game's current position (the player to move, with a legal move).
 ai::Move playerMove(PlayerModel model, const ai::GameRecord& game, ai::SplitMix64& random);
 

@@ -1,0 +1,130 @@
+// The strengths benchmark's search for the chance of a draw by repetition:
+// its claim that no player can win every game against Normal rests on it.
+#include "bench/ladder/draw_search.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "ai/levels.h"
+#include "ai/opening.h"
+#include "ai/solved_game.h"
+
+namespace zorvane::bench {
+namespace {
+
+using ai::GameRecord;
+using ai::Placement;
+
+const Placement kStart{ai::kPlayerStart, ai::kComputerStart, true};
+
+bool isDrawn(const Placement& p) {
+  return ai::solvedGame().value(p.position()).outcome == ai::Outcome::Draw;
+}
+
+// The careful computer's replies in `p` (the computer to move): those that
+// give no win in one away.
+ai::MoveList carefulReplies(const Placement& p) {
+  const ai::Position pos = p.position();
+  ai::MoveList careful;
+  for (ai::Move m : ai::legalMoves(pos))
+    if (!ai::canWinAtOnce(ai::play(pos, m))) careful.moves[careful.size++] = m;
+  return careful;
+}
+
+// A drawn position of the player's, reached by best play from the opening,
+// with a best move after which the careful computer has both replies that
+// lose and replies that keep the draw.
+struct MixedReplies {
+  Placement player;
+  ai::Move move;
+  int careful = 0;
+  int keeping = 0;
+};
+
+std::optional<MixedReplies> findMixedReplies() {
+  const ai::SolvedGame& solved = ai::solvedGame();
+  for (unsigned a = 0; a <= ai::kBoardMask; ++a) {
+    for (unsigned b = 0; b <= ai::kBoardMask; ++b) {
+      const Placement p{static_cast<ai::CellMask>(a), static_cast<ai::CellMask>(b), true};
+      if (!ai::isValidPlacement(p.player, p.computer) || !isDrawn(p)) continue;
+      for (ai::Move m : ai::bestMoves(p.position())) {
+        const Placement after = p.after(m);
+        MixedReplies found{p, m, 0, 0};
+        for (ai::Move r : carefulReplies(after)) {
+          ++found.careful;
+          if (solved.valueOfMove(after.position(), r).outcome != ai::Outcome::Loss) ++found.keeping;
+        }
+        if (found.keeping > 0 && found.keeping < found.careful) return found;
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+TEST(DrawSearch, NoDrawOnceThePlayerHasAWinInHand) {
+  // Any position the player wins with best play: the computer's errors are
+  // what the search waits for, and here one has been made.
+  for (unsigned a = 0; a <= ai::kBoardMask; ++a) {
+    for (unsigned b = 0; b <= ai::kBoardMask; ++b) {
+      const Placement p{static_cast<ai::CellMask>(a), static_cast<ai::CellMask>(b), true};
+      if (!ai::isValidPlacement(p.player, p.computer)) continue;
+      if (ai::solvedGame().value(p.position()).outcome != ai::Outcome::Win) continue;
+      DrawSearch search(1e-9);
+      EXPECT_EQ(search.drawChance(GameRecord(p)), 0.0);
+      return;
+    }
+  }
+  FAIL() << "no won position";
+}
+
+TEST(DrawSearch, ACorneredPlayerDrawsForCertain) {
+  // The opening's best moves all lead to positions that have been seen
+  // twice: whichever the player makes, that position comes a third time.
+  GameRecord game(kStart);
+  for (int round = 0; round < 2; ++round) {
+    for (ai::Move m : ai::bestMoves(kStart.position())) {
+      game.record(kStart.after(m));
+      game.record(kStart);
+    }
+  }
+  DrawSearch search(1e-3);
+  EXPECT_EQ(search.drawChance(game), 1.0);
+}
+
+TEST(DrawSearch, CountsEachCarefulReplyThatKeepsTheDrawWithItsChance) {
+  // Every reply that keeps the draw leads to a position seen twice already,
+  // so it draws; every other careful reply loses for the computer. The
+  // chance of a draw is then exactly the share of replies that keep it.
+  const std::optional<MixedReplies> mixed = findMixedReplies();
+  ASSERT_TRUE(mixed.has_value());
+  GameRecord game(mixed->player);
+  const Placement after = mixed->player.after(mixed->move);
+  const ai::SolvedGame& solved = ai::solvedGame();
+  for (ai::Move r : carefulReplies(after)) {
+    if (solved.valueOfMove(after.position(), r).outcome == ai::Outcome::Loss) continue;
+    game.record(after.after(r));
+    game.record(after.after(r));
+  }
+  game.record(mixed->player);  // back where the search starts
+  DrawSearch search(1e-9);
+  EXPECT_DOUBLE_EQ(search.drawChanceAfter(game, mixed->move),
+                   static_cast<double>(mixed->keeping) / mixed->careful);
+}
+
+TEST(DrawSearch, FromTheOpeningTheBoundRisesAsTheSearchGoesDeeper) {
+  // Lines left out count as no draw, so following more of them can only
+  // raise the figure; and some lines of Normal's luck end in a draw.
+  double previous = 0;
+  for (double smallest : {1e-2, 1e-4, 1e-5}) {
+    DrawSearch search(smallest);
+    const double chance = search.drawChance(GameRecord(kStart));
+    EXPECT_GE(chance, previous) << smallest;
+    EXPECT_LT(chance, 0.01) << smallest;
+    previous = chance;
+  }
+  EXPECT_GT(previous, 0.0);
+}
+
+}  // namespace
+}  // namespace zorvane::bench
