@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ai/levels.h"
+#include "ai/move_filters.h"
 #include "ai/solved_game.h"
 
 namespace zorvane::bench {
@@ -38,12 +39,7 @@ int DrawSearch::nodeOf(const ai::Placement& placement) {
       for (ai::Move m : ai::bestMoves(p)) next.push_back(placement.after(m));
     }
   } else {
-    const ai::MoveList moves = ai::legalMoves(p);
-    const auto givesWinAway = [&](ai::Move m) { return ai::canWinAtOnce(ai::play(p, m)); };
-    const bool canAvoid =
-        std::any_of(moves.begin(), moves.end(), [&](ai::Move m) { return !givesWinAway(m); });
-    for (ai::Move m : moves) {
-      if (canAvoid && givesWinAway(m)) continue;
+    for (ai::Move m : carefulMoves(p)) {
       ++careful;
       if (solved.valueOfMove(p, m).outcome != ai::Outcome::Loss) next.push_back(placement.after(m));
     }
@@ -55,6 +51,13 @@ int DrawSearch::nodeOf(const ai::Placement& placement) {
   added.careful = careful;
   added.playerWins = playerWins;
   return node;
+}
+
+ai::MoveList DrawSearch::carefulMoves(ai::Position position) {
+  const ai::MoveList moves = ai::legalMoves(position);
+  const ai::MoveList careful =
+      ai::filtered(moves, [&](ai::Move m) { return !ai::canWinAtOnce(ai::play(position, m)); });
+  return careful.empty() ? moves : careful;
 }
 
 int& DrawSearch::occurrences(const ai::GameRecord& game, int node) {

@@ -35,6 +35,10 @@ class DrawSearch {
   // move, when it plays as well as it can from here.
   double drawChance(const ai::GameRecord& game);
 
+  // The careful computer's moves in `position` (it to move): those that give
+  // no win in one away, or every move when none avoids it.
+  static ai::MoveList carefulMoves(ai::Position position);
+
  private:
   // A position of the search with where it can lead: for the player, its
   // best moves when the position is drawn (none when it wins); for the

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 #include "ai/levels.h"
@@ -22,14 +23,8 @@ bool isDrawn(const Placement& p) {
   return ai::solvedGame().value(p.position()).outcome == ai::Outcome::Draw;
 }
 
-// The careful computer's replies in `p` (the computer to move): those that
-// give no win in one away.
 ai::MoveList carefulReplies(const Placement& p) {
-  const ai::Position pos = p.position();
-  ai::MoveList careful;
-  for (ai::Move m : ai::legalMoves(pos))
-    if (!ai::canWinAtOnce(ai::play(pos, m))) careful.moves[careful.size++] = m;
-  return careful;
+  return DrawSearch::carefulMoves(p.position());
 }
 
 // A drawn position of the player's, reached by best play from the opening,
@@ -60,6 +55,25 @@ std::optional<MixedReplies> findMixedReplies() {
     }
   }
   return std::nullopt;
+}
+
+TEST(DrawSearch, TheCarefulComputerIsNormalInEveryDrawnPosition) {
+  // The bound in the strengths doc speaks of Normal; the search models a
+  // careful computer. Where the game is still drawn the two must agree.
+  int drawn = 0;
+  for (unsigned a = 0; a <= ai::kBoardMask; ++a) {
+    for (unsigned b = 0; b <= ai::kBoardMask; ++b) {
+      const ai::Position p{static_cast<ai::CellMask>(a), static_cast<ai::CellMask>(b)};
+      if (!ai::isValidPlacement(p.toMove, p.waiting) || !ai::hasMove(p)) continue;
+      if (ai::solvedGame().value(p).outcome != ai::Outcome::Draw) continue;
+      ++drawn;
+      const ai::MoveList careful = DrawSearch::carefulMoves(p);
+      const ai::MoveList normal = ai::candidateMoves(ai::Level::Normal, p);
+      ASSERT_EQ(careful.size, normal.size);
+      EXPECT_TRUE(std::equal(careful.begin(), careful.end(), normal.begin())) << a << " " << b;
+    }
+  }
+  EXPECT_GT(drawn, 0);
 }
 
 TEST(DrawSearch, NoDrawOnceThePlayerHasAWinInHand) {
