@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "ai/levels.h"
 #include "ai/opening.h"
@@ -19,16 +20,28 @@ using ai::Placement;
 
 const Placement kStart{ai::kPlayerStart, ai::kComputerStart, true};
 
-bool isDrawn(const Placement& p) {
-  return ai::solvedGame().value(p.position()).outcome == ai::Outcome::Draw;
+ai::Outcome outcomeOf(const Placement& p) {
+  return ai::solvedGame().value(p.position()).outcome;
+}
+
+// Every valid placement with the player to move; seen from the mover, these
+// are all the positions of the game.
+std::vector<Placement> playerPlacements() {
+  std::vector<Placement> all;
+  for (unsigned a = 0; a <= ai::kBoardMask; ++a) {
+    for (unsigned b = 0; b <= ai::kBoardMask; ++b) {
+      const Placement p{static_cast<ai::CellMask>(a), static_cast<ai::CellMask>(b), true};
+      if (ai::isValidPlacement(p.player, p.computer)) all.push_back(p);
+    }
+  }
+  return all;
 }
 
 ai::MoveList carefulReplies(const Placement& p) {
   return DrawSearch::carefulMoves(p.position());
 }
 
-// A drawn position of the player's, reached by best play from the opening,
-// with a best move after which the careful computer has both replies that
+// A drawn position of the player's with a best move after which the careful computer has both replies that
 // lose and replies that keep the draw.
 struct MixedReplies {
   Placement player;
@@ -39,19 +52,16 @@ struct MixedReplies {
 
 std::optional<MixedReplies> findMixedReplies() {
   const ai::SolvedGame& solved = ai::solvedGame();
-  for (unsigned a = 0; a <= ai::kBoardMask; ++a) {
-    for (unsigned b = 0; b <= ai::kBoardMask; ++b) {
-      const Placement p{static_cast<ai::CellMask>(a), static_cast<ai::CellMask>(b), true};
-      if (!ai::isValidPlacement(p.player, p.computer) || !isDrawn(p)) continue;
-      for (ai::Move m : ai::bestMoves(p.position())) {
-        const Placement after = p.after(m);
-        MixedReplies found{p, m, 0, 0};
-        for (ai::Move r : carefulReplies(after)) {
-          ++found.careful;
-          if (solved.valueOfMove(after.position(), r).outcome != ai::Outcome::Loss) ++found.keeping;
-        }
-        if (found.keeping > 0 && found.keeping < found.careful) return found;
+  for (const Placement& p : playerPlacements()) {
+    if (outcomeOf(p) != ai::Outcome::Draw) continue;
+    for (ai::Move m : ai::bestMoves(p.position())) {
+      const Placement after = p.after(m);
+      MixedReplies found{p, m, 0, 0};
+      for (ai::Move r : carefulReplies(after)) {
+        ++found.careful;
+        if (solved.valueOfMove(after.position(), r).outcome != ai::Outcome::Loss) ++found.keeping;
       }
+      if (found.keeping > 0 && found.keeping < found.careful) return found;
     }
   }
   return std::nullopt;
@@ -61,17 +71,14 @@ TEST(DrawSearch, TheCarefulComputerIsNormalInEveryDrawnPosition) {
   // The bound in the strengths doc speaks of Normal; the search models a
   // careful computer. Where the game is still drawn the two must agree.
   int drawn = 0;
-  for (unsigned a = 0; a <= ai::kBoardMask; ++a) {
-    for (unsigned b = 0; b <= ai::kBoardMask; ++b) {
-      const ai::Position p{static_cast<ai::CellMask>(a), static_cast<ai::CellMask>(b)};
-      if (!ai::isValidPlacement(p.toMove, p.waiting) || !ai::hasMove(p)) continue;
-      if (ai::solvedGame().value(p).outcome != ai::Outcome::Draw) continue;
-      ++drawn;
-      const ai::MoveList careful = DrawSearch::carefulMoves(p);
-      const ai::MoveList normal = ai::candidateMoves(ai::Level::Normal, p);
-      ASSERT_EQ(careful.size, normal.size);
-      EXPECT_TRUE(std::equal(careful.begin(), careful.end(), normal.begin())) << a << " " << b;
-    }
+  for (const Placement& placement : playerPlacements()) {
+    const ai::Position p = placement.position();
+    if (!ai::hasMove(p) || outcomeOf(placement) != ai::Outcome::Draw) continue;
+    ++drawn;
+    const ai::MoveList careful = DrawSearch::carefulMoves(p);
+    const ai::MoveList normal = ai::candidateMoves(ai::Level::Normal, p);
+    ASSERT_EQ(careful.size, normal.size);
+    EXPECT_TRUE(std::equal(careful.begin(), careful.end(), normal.begin())) << p.toMove << " " << p.waiting;
   }
   EXPECT_GT(drawn, 0);
 }
@@ -79,17 +86,12 @@ TEST(DrawSearch, TheCarefulComputerIsNormalInEveryDrawnPosition) {
 TEST(DrawSearch, NoDrawOnceThePlayerHasAWinInHand) {
   // Any position the player wins with best play: the computer's errors are
   // what the search waits for, and here one has been made.
-  for (unsigned a = 0; a <= ai::kBoardMask; ++a) {
-    for (unsigned b = 0; b <= ai::kBoardMask; ++b) {
-      const Placement p{static_cast<ai::CellMask>(a), static_cast<ai::CellMask>(b), true};
-      if (!ai::isValidPlacement(p.player, p.computer)) continue;
-      if (ai::solvedGame().value(p.position()).outcome != ai::Outcome::Win) continue;
-      DrawSearch search(1e-9);
-      EXPECT_EQ(search.drawChance(GameRecord(p)), 0.0);
-      return;
-    }
-  }
-  FAIL() << "no won position";
+  const std::vector<Placement> all = playerPlacements();
+  const auto won = std::find_if(all.begin(), all.end(),
+                                [](const Placement& p) { return outcomeOf(p) == ai::Outcome::Win; });
+  ASSERT_NE(won, all.end());
+  DrawSearch search(1e-9);
+  EXPECT_EQ(search.drawChance(GameRecord(*won)), 0.0);
 }
 
 TEST(DrawSearch, ACorneredPlayerDrawsForCertain) {
